@@ -1,0 +1,7 @@
+#include "resources/SoundManager.h"
+
+SoundManager* SoundManager::Instance()
+{
+    static SoundManager instance;
+    return &instance;
+}

@@ -1,0 +1,7 @@
+#include "resources/TextureManager.h"
+
+TextureManager* TextureManager::Instance()
+{
+    static TextureManager instance;
+    return &instance;
+}

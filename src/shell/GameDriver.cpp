@@ -1,0 +1,145 @@
+#include "shell/GameDriver.h"
+#include <GL/gl.h>
+#include "resources/QuadDrawing.h"
+#include "resources/ResourceManager.h"
+#include "resources/SoundManager.h"
+#include "resources/TextureManager.h"
+#include "shell/Platform.h"
+#include "shell/Shell.h"
+#include "shell/VirtualKeys.h"
+
+namespace {
+GameDriver* current = nullptr;
+constexpr uint32_t FONT_TEXTURE = 2;
+constexpr uint32_t BACKGROUND_TEXTURE = 20;
+constexpr uint32_t MUSIC_SOUND = 2;
+constexpr float FONT_SIZE = 16.0f;
+// Level manager states 3 to 5 are its text prompts.
+constexpr uint32_t FIRST_PROMPT_STATE = 3;
+}
+
+GameDriver::GameDriver()
+    : font(FONT_TEXTURE, FONT_SIZE),
+      textStream(&font),
+      levelManager(&textStream),
+      background(BACKGROUND_TEXTURE),
+      music(MUSIC_SOUND)
+{
+    current = this;
+}
+
+GameDriver::~GameDriver()
+{
+    if (current == this) current = nullptr;
+}
+
+GameDriver* GameDriver::Current() { return current; }
+
+bool GameDriver::Initialize(GameWindow& w)
+{
+    current = this;
+    window = &w;
+    keys = w.keys;
+    w.title = "Velkamire";
+    w.width = 800;
+    w.height = 600;
+    w.fullscreen = false;
+    w.cursorVisible = false;
+    w.keyCallback = &GameDriver::OnKeyInput;
+
+    TextureManager::Instance()->LoadList("textures.txt");
+    SoundManager::Instance()->LoadList("sounds.txt");
+    SoundManager::Instance()->LoadAll();
+    if (!font.Load("Data/font.dat")) ErrorBox("Error loading font widths");
+    levelManager.LoadGame();
+    GetPlatform().Sleep(1000);
+    return true;
+}
+
+bool GameDriver::InitGL()
+{
+    glClearColor(0.0f, 0.0f, 0.0f, 0.5f);
+    glShadeModel(GL_SMOOTH);
+    glEnable(GL_LINE_SMOOTH);
+    glEnable(GL_TEXTURE_2D);
+    glEnable(GL_BLEND);
+    glHint(GL_LINE_SMOOTH_HINT, GL_NICEST);
+    glHint(GL_PERSPECTIVE_CORRECTION_HINT, GL_NICEST);
+    glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+    glClear(GL_COLOR_BUFFER_BIT);
+    TextureManager::Instance()->LoadAll();
+    music.Play(true);
+    return true;
+}
+
+void GameDriver::ReleaseGLResources() { TextureManager::Instance()->Disable(); }
+
+void GameDriver::Deinitialize()
+{
+    objectManager.deleteAll();
+    ResourceManager::Instance()->ReleaseAll(0);
+}
+
+void GameDriver::UpdateMusic(float dt)
+{
+    if (!musicOn) return;
+    musicTimer += dt;
+    if (musicTimer >= MUSIC_PERIOD) {
+        music.Play(false);
+        musicTimer -= MUSIC_PERIOD;
+    }
+}
+
+void GameDriver::Update(uint32_t ms)
+{
+    float dt = StepClock::FrameSeconds(ms);
+    UpdateMusic(dt);
+    TickFps(dt);
+    for (uint32_t steps = stepClock.Advance(dt); steps > 0; --steps)
+        levelManager.Update(StepClock::STEP_LENGTH, keys);
+    HandleGlobalKeys();
+}
+
+void GameDriver::HandleGlobalKeys()
+{
+    if (keys->IsPressed(VK_F11)) RequestFullscreenToggle(*window);
+    if (keys->IsDown(VK_ESCAPE)) TerminateApplication(*window);
+    if (keys->IsPressed('M')) musicOn = !musicOn;
+
+    // One chain: only the first pressed key acts, and none in a prompt.
+    if (levelManager.GetState() >= FIRST_PROMPT_STATE) return;
+    if (keys->IsPressed('C')) {
+        objectManager.deleteAll();
+    } else if (keys->IsPressed('N')) {
+        levelManager.RestartLevel();
+    } else if (keys->IsPressed('S')) {
+        levelManager.SaveGame();
+    } else if (keys->IsPressed('E')) {
+        levelManager.SetState(1);
+        levelManager.LoadGame();
+    } else if (keys->IsPressed('P')) {
+        levelManager.SetState(0);
+        levelManager.LoadGame();
+    }
+}
+
+void GameDriver::Draw()
+{
+    glColor3f(1.0f, 1.0f, 1.0f);
+    background.Bind();
+    DrawQuad(400, 300, 800, 600);
+    levelManager.Draw();
+    glLoadIdentity();
+    textStream << stext::Align(0, 0) << stext::Pos(0, 600) << stext::Color(0xFF0000) << "FPS: "
+               << GetFps() << stext::End;
+}
+
+void GameDriver::OnMouseClick(int button)
+{
+    levelManager.OnClick(button, shell.mouseX, 600 - shell.mouseY);
+}
+
+void GameDriver::OnKeyInput(uint8_t key, bool isChar)
+{
+    if (current) current->levelManager.KeyInput(key, isChar);
+}
