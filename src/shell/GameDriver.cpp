@@ -4,6 +4,7 @@
 #include "resources/ResourceManager.h"
 #include "resources/SoundManager.h"
 #include "resources/TextureManager.h"
+#include "shell/GlobalKeys.h"
 #include "shell/Platform.h"
 #include "shell/Shell.h"
 #include "shell/VirtualKeys.h"
@@ -14,8 +15,6 @@ constexpr uint32_t FONT_TEXTURE = 2;
 constexpr uint32_t BACKGROUND_TEXTURE = 20;
 constexpr uint32_t MUSIC_SOUND = 2;
 constexpr float FONT_SIZE = 16.0f;
-// Level manager states 3 to 5 are its text prompts.
-constexpr uint32_t FIRST_PROMPT_STATE = 3;
 }
 
 GameDriver::GameDriver()
@@ -106,20 +105,19 @@ void GameDriver::HandleGlobalKeys()
     if (keys->IsDown(VK_ESCAPE)) TerminateApplication(*window);
     if (keys->IsPressed('M')) musicOn = !musicOn;
 
-    // One chain: only the first pressed key acts, and none in a prompt.
-    if (levelManager.GetState() >= FIRST_PROMPT_STATE) return;
-    if (keys->IsPressed('C')) {
-        objectManager.deleteAll();
-    } else if (keys->IsPressed('N')) {
-        levelManager.RestartLevel();
-    } else if (keys->IsPressed('S')) {
-        levelManager.SaveGame();
-    } else if (keys->IsPressed('E')) {
+    switch (ChooseLevelKeyAction(*keys, levelManager.GetState())) {
+    case LevelKeyAction::ClearObjects: objectManager.deleteAll(); break;
+    case LevelKeyAction::RestartLevel: levelManager.RestartLevel(); break;
+    case LevelKeyAction::SaveGame: levelManager.SaveGame(); break;
+    case LevelKeyAction::EditLevels:
         levelManager.SetState(1);
         levelManager.LoadGame();
-    } else if (keys->IsPressed('P')) {
+        break;
+    case LevelKeyAction::PlayLevels:
         levelManager.SetState(0);
         levelManager.LoadGame();
+        break;
+    case LevelKeyAction::None: break;
     }
 }
 

@@ -1,0 +1,85 @@
+#include <gtest/gtest.h>
+#include <filesystem>
+#include "shell/GameDriver.h"
+#include "shell/HeadlessPlatform.h"
+#include "shell/Shell.h"
+#include "shell/VirtualKeys.h"
+#include "support/TempDir.h"
+
+namespace {
+
+// Runs the real driver in an empty working directory.
+class GameDriverTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        previous = std::filesystem::current_path();
+        std::filesystem::current_path(dir.Path());
+    }
+    void TearDown() override
+    {
+        std::filesystem::current_path(previous);
+        SetPlatform(nullptr);
+    }
+    int Run(uint32_t frames)
+    {
+        platform.SetFrameLimit(frames);
+        return RunProgram(platform, driver);
+    }
+    void Press(uint32_t frame, uint8_t key)
+    {
+        platform.QueueInput(frame, Message{MsgType::KeyDown, key});
+        platform.QueueInput(frame + 1, Message{MsgType::KeyUp, key});
+    }
+
+    TempDir dir;
+    std::filesystem::path previous;
+    HeadlessPlatform platform{10};
+    GameDriver driver;
+};
+
+TEST_F(GameDriverTest, MissingDataIsReportedAndTheGameRunsOn)
+{
+    EXPECT_EQ(Run(3), 0);
+    std::vector<std::string> texts;
+    for (const auto& b : platform.MessageBoxes()) texts.push_back(b.text);
+    ASSERT_GE(texts.size(), 3u);
+    EXPECT_EQ(texts[0], "Could not load file table!");
+    EXPECT_EQ(texts[1], "Could not load file table!");
+    EXPECT_NE(std::find(texts.begin(), texts.end(), "Error loading font widths"), texts.end());
+}
+
+TEST_F(GameDriverTest, EscapeEndsTheProgramAtTheEndOfTheFrame)
+{
+    platform.QueueInput(3, Message{MsgType::KeyDown, VK_ESCAPE});
+    EXPECT_EQ(Run(50), 0);
+    EXPECT_FALSE(platform.StoppedByLimit());
+    EXPECT_EQ(platform.Frame(), 4u);
+}
+
+TEST_F(GameDriverTest, MusicKeyTogglesAndTheTimerStandsStillWhileOff)
+{
+    Press(2, 'M');
+    Run(10);
+    EXPECT_FALSE(driver.IsMusicOn());
+    // Frames 0 to 2 counted music time: the key is read after the frame's
+    // music update.
+    EXPECT_NEAR(driver.MusicTimer(), 0.03f, 1e-6f);
+}
+
+TEST_F(GameDriverTest, EditAndPlayKeysSwitchTheLevelManagerState)
+{
+    Press(2, 'E');
+    Run(5);
+    EXPECT_EQ(driver.GetLevelManager().GetState(), 1u);
+}
+
+TEST_F(GameDriverTest, FullscreenKeyHeldTogglesOnce)
+{
+    platform.QueueInput(2, Message{MsgType::KeyDown, VK_F11});
+    Run(10);
+    EXPECT_EQ(platform.WindowsCreated(), 2);
+    EXPECT_TRUE(platform.WindowIsFullscreen());
+}
+
+}  // namespace
