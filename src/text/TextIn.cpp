@@ -15,8 +15,8 @@ constexpr uint8_t KEY_RIGHT = 0x27;
 constexpr uint8_t KEY_INSERT = 0x2D;
 constexpr uint8_t KEY_DELETE = 0x2E;
 
-// Where the cursor bar sits relative to the text: the text starts this
-// many font heights right of the anchor, the bar is measured from it.
+// The text starts this many font heights right of the anchor; the cursor
+// bar is measured from the anchor itself.
 constexpr float TEXT_INDENT = 0.15f;
 
 } // namespace
@@ -64,6 +64,7 @@ void TextIn::SetText(const std::string& s)
     cursor = uint32_t(s.size());
 }
 
+// A zero period would never use up the clock, so such a line never blinks.
 void TextIn::Update(uint32_t milliseconds)
 {
     if (done || blinkPeriod == 0) return;

@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 #include "TextTestFont.h"
 #include "shell/Shell.h"
-#include "support/GlContext.h"
 #include "text/TextBox.h"
 #include "text/TextStream.h"
 
@@ -24,22 +23,27 @@ protected:
     }
 };
 
-TEST_F(TextBoxTest, TextFilterStopsTypingAt35Characters)
+TEST_F(TextBoxTest, EachFilterTakesItsOwnCharactersUpToItsLimit)
 {
-    box.Open(250, 300, MBF_TEXT, "Enter Filename:", "");
-    EXPECT_EQ(Type(std::string(35, 'a')), 35u);
-    EXPECT_EQ(Type("b"), 0u);
-    box.KeyInput(VK_BACK, false);
-    EXPECT_EQ(Type("cd"), 1u);
-    EXPECT_EQ(box.GetText(), std::string(34, 'a') + "c");
-    EXPECT_TRUE(box.KeyInput(13, true)) << "Enter finishes even when full";
+    const struct { uint32_t filter; const char* kept; char fill; size_t limit; } cases[] = {
+        {MBF_TEXT, "a 1:_Z9z{/\t", 'x', 35},
+        {MBF_NAME, "a:_Zz", 'n', 35},
+        {MBF_ALNUM, "a1:_Z9z", 'n', 40},
+        {MBF_DIGITS, "19", '7', 40}};
+    for (const auto& c : cases) {
+        box.Open(0, 0, c.filter, "", "");
+        Type("a 1:_Z9z{/\t");
+        EXPECT_EQ(box.GetText(), c.kept) << "filter " << c.filter;
+        box.Open(0, 0, c.filter, "", "");
+        EXPECT_EQ(Type(std::string(40, c.fill)), c.limit) << "filter " << c.filter;
+        EXPECT_TRUE(box.KeyInput(13, true)) << "filter " << c.filter;
+    }
 }
 
-TEST_F(TextBoxTest, LongDefaultTextIsKeptWhole)
+TEST_F(TextBoxTest, TheLengthLimitBindsTypingOnly)
 {
-    const std::string preset(40, 'p');
-    box.Open(250, 300, MBF_TEXT, "Q?", preset);
-    EXPECT_EQ(box.GetText(), preset);
+    box.Open(250, 300, MBF_TEXT, "Enter Filename:", std::string(40, 'p'));
+    EXPECT_EQ(box.GetText(), std::string(40, 'p'));
     EXPECT_EQ(Type("x"), 0u);
     for (int i = 0; i < 5; ++i) box.KeyInput(VK_BACK, false);
     EXPECT_EQ(Type("x"), 0u) << "35 long is not shorter than 35";
@@ -47,50 +51,16 @@ TEST_F(TextBoxTest, LongDefaultTextIsKeptWhole)
     EXPECT_EQ(Type("xy"), 1u);
 }
 
-TEST_F(TextBoxTest, EachFilterTakesItsOwnCharacters)
-{
-    struct Case {
-        uint32_t filter;
-        std::string typed, kept;
-    } cases[] = {
-        {MBF_TEXT, "a 1:_~\t", "a 1:_~\t"},
-        {MBF_NAME, "a 1:_Z9z{.", "a:_Zz"},
-        {MBF_ALNUM, "a 1:_Z9z{.", "a1:_Z9z"},
-        {MBF_DIGITS, "a 1:_Z9z{/0", "190"},
-    };
-    for (const Case& c : cases) {
-        box.Open(0, 0, c.filter, "", "");
-        Type(c.typed);
-        EXPECT_EQ(box.GetText(), c.kept) << "filter " << c.filter;
-        EXPECT_FALSE(box.IsDone());
-        EXPECT_TRUE(box.KeyInput(13, true)) << "filter " << c.filter;
-    }
-    // Only the first two limit the length.
-    box.Open(0, 0, MBF_NAME, "", "");
-    EXPECT_EQ(Type(std::string(40, 'n')), 35u);
-    box.Open(0, 0, MBF_ALNUM, "", "");
-    EXPECT_EQ(Type(std::string(40, 'n')), 40u);
-    box.Open(0, 0, MBF_DIGITS, "", "");
-    EXPECT_EQ(Type(std::string(40, '7')), 40u);
-}
-
-TEST_F(TextBoxTest, EnterFinishesAndLaterKeysChangeNothing)
+TEST_F(TextBoxTest, EnterFinishesAndCloseEmptiesAndStopsCharTranslation)
 {
     EXPECT_TRUE(box.IsDone()) << "a new box is closed";
     box.Open(250, 300, MBF_TEXT, "Enter Filename:", "lev");
-    EXPECT_FALSE(box.IsDone());
+    EXPECT_TRUE(shell.charTranslation);
     EXPECT_FALSE(box.KeyInput('2', true));
     EXPECT_TRUE(box.KeyInput(13, true));
     EXPECT_TRUE(box.KeyInput('x', true));
     EXPECT_TRUE(box.KeyInput(VK_BACK, false));
     EXPECT_EQ(box.GetText(), "lev2");
-}
-
-TEST_F(TextBoxTest, OpenAndCloseSwitchCharTranslation)
-{
-    box.Open(250, 300, MBF_TEXT, "Enter Filename:", "old");
-    EXPECT_TRUE(shell.charTranslation);
-    box.KeyInput(13, true);
     EXPECT_TRUE(shell.charTranslation) << "finishing is not closing";
     box.Close();
     EXPECT_FALSE(shell.charTranslation);
@@ -110,44 +80,14 @@ TEST_F(TextBoxTest, FixedStepsBlinkTheCursorEvery25Steps)
             if (q.color == std::vector<float>{0, 1, 0, 1}) return true;
         return false;
     };
-    // Wait for a change of phase to start on a period boundary.
     const bool start = barShown();
-    int steps = 0;
-    while (barShown() == start && steps < 25) {
-        box.Update(0.01f);
-        ++steps;
-    }
-    ASSERT_NE(barShown(), start);
+    for (int i = 0; i < 25 && barShown() == start; ++i) box.Update(0.01f);
     const bool phase = barShown();
+    ASSERT_NE(phase, start);
     for (int i = 0; i < 24; ++i) box.Update(0.01f);
     EXPECT_EQ(barShown(), phase);
     box.Update(0.01f);
     EXPECT_NE(barShown(), phase);
-}
-
-TEST_F(TextBoxTest, DrawsPanelLabelAndInputLine)
-{
-    GlContext gl;  // the panel may be drawn straight through OpenGL
-    ASSERT_TRUE(gl.Ok());
-    box.Open(250, 300, MBF_TEXT, "Ab", "cd");
-    GlRecorder recorder;
-    box.Draw();
-    auto colors = recorder.Named("color");
-    ASSERT_FALSE(colors.empty());
-    EXPECT_EQ(colors[0].args, (std::vector<float>{0, 0, 0, 1})) << "the panel is black";
-    auto q = RecordedQuads(recorder);
-    const auto label = std::vector<float>{1, 0, 0, 1}, input = std::vector<float>{0, 1, 0, 1};
-    // Quads after the panel's own: label "Ab", text "cd", the cursor bar.
-    ASSERT_GE(q.size(), 5u);
-    q.erase(q.begin(), q.end() - 5);
-    EXPECT_EQ(q[0].color, label);
-    EXPECT_FLOAT_EQ(q[0].Left(), 250);
-    EXPECT_FLOAT_EQ(q[0].Top(), 300);
-    EXPECT_EQ(q[2].color, input);
-    EXPECT_FLOAT_EQ(q[2].Left(), 252.4f);
-    EXPECT_FLOAT_EQ(q[2].Top(), 284);
-    EXPECT_EQ(q[4].color, input);
-    EXPECT_FLOAT_EQ(q[4].Left(), 266);
 }
 
 TEST(TextBoxDeathTest, FilterIndexMustBeKnown)

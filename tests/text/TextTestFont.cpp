@@ -2,7 +2,7 @@
 #include <gtest/gtest.h>
 #include "support/TempDir.h"
 
-TestFont::TestFont(float size) : stext::Font(2, size)
+TestFont::TestFont() : stext::Font(2, 16.0f)
 {
     std::string widths(NUM_CHARS, char(8));
     widths['W' - FIRST_CHAR] = char(16);
@@ -19,18 +19,13 @@ std::vector<DrawnQuad> RecordedQuads(const GlRecorder& recorder)
     int corner = 0;
     for (const GlCall& c : recorder.Calls()) {
         if (c.name == "color") color = c.args;
-        if (c.name == "texCoord") {
-            q.tex[corner][0] = c.args[0];
-            q.tex[corner][1] = c.args[1];
-        }
+        if (c.name == "texCoord") std::copy(c.args.begin(), c.args.end(), q.tex[corner]);
         if (c.name != "vertex") continue;
-        q.vert[corner][0] = c.args[0];
-        q.vert[corner][1] = c.args[1];
-        if (++corner == 4) {
-            q.color = color;
-            quads.push_back(q);
-            corner = 0;
-        }
+        std::copy(c.args.begin(), c.args.end(), q.vert[corner]);
+        if (++corner < 4) continue;
+        q.color = color;
+        quads.push_back(q);
+        corner = 0;
     }
     return quads;
 }
