@@ -1,38 +1,58 @@
 #pragma once
 #include <cstdint>
-#include <sstream>
 #include <string>
+#include <vector>
+#include "text/Manipulators.h"
+#include "text/sLine.h"
 
 namespace stext {
 
 class Font;
 
-// Stand-in until the text stream lands: collects text, draws nothing.
+// The program's text output. Values are collected into coloured runs; End
+// (or a change of Pos or Align) lays the runs out as lines at the anchor
+// and draws them with the font.
 class TextStream {
 public:
     explicit TextStream(Font* font) : font(font) {}
-    TextStream& operator<<(const std::string& s) { pending << s; return *this; }
-    TextStream& operator<<(const char* s) { pending << s; return *this; }
-    TextStream& operator<<(uint32_t v) { pending << v; return *this; }
-    void Align(uint32_t, uint32_t) {}
-    void Pos(float, float) {}
-    void Color(uint32_t) {}
-    void End() { pending.str(""); }
+
+    TextStream& operator<<(const Align& a);
+    TextStream& operator<<(const Pos& p);
+    TextStream& operator<<(const Color& c);
+    TextStream& operator<<(EndMarker);
+    TextStream& operator<<(const char* s) { return s ? Append(s) : *this; }
+    TextStream& operator<<(const std::string& s) { return Append(s); }
+
+    // Any other value is written with the standard formatting.
+    template <typename T>
+    TextStream& operator<<(const T& value)
+    {
+        current.text << value;
+        SplitLines();
+        return *this;
+    }
+
+    // Width of s up to its first line feed.
+    float GetTextWidth(const std::string& s) const;
+    float GetFontSize() const;
 
 private:
+    TextStream& Append(const std::string& s);
+    // Commits every complete line of the current run.
+    void SplitLines();
+    void Commit(const std::string& text);
+    void CommitCurrent();
+    void Flush();
+    float LineStartX(size_t run) const;
+    float BlockTopY() const;
+
     Font* font;
-    std::ostringstream pending;
+    float x = 0.0f;
+    float y = 0.0f;
+    uint32_t hAlign = 0;
+    uint32_t vAlign = 0;
+    std::vector<sLine> lines;
+    sLine current;
 };
-
-struct Align { Align(uint32_t h, uint32_t v) : h(h), v(v) {} uint32_t h, v; };
-struct Pos { Pos(float x, float y) : x(x), y(y) {} float x, y; };
-struct Color { explicit Color(uint32_t c) : c(c) {} uint32_t c; };
-struct EndTag {};
-inline constexpr EndTag End{};
-
-inline TextStream& operator<<(TextStream& s, Align a) { s.Align(a.h, a.v); return s; }
-inline TextStream& operator<<(TextStream& s, Pos p) { s.Pos(p.x, p.y); return s; }
-inline TextStream& operator<<(TextStream& s, Color c) { s.Color(c.c); return s; }
-inline TextStream& operator<<(TextStream& s, EndTag) { s.End(); return s; }
 
 } // namespace stext
