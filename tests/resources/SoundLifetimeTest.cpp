@@ -66,10 +66,32 @@ void ReportShutdown()
     _exit(ok ? 0 : 1);
 }
 
+// A machine with no audio device: every sound says so and stays silent.
+bool NoDeviceMeansUnloadedSounds()
+{
+    setenv("ALSOFT_DRIVERS", "no-such-backend", 1);
+    ScopedHeadlessPlatform platform;
+    TempDir dir;
+    UseTwoWavs(dir);
+    SoundManager::Instance()->LoadAll();
+    SoundHandle h(0);
+    h.Play(true);
+    bool ok = Check(!h.GetSound()->IsLoaded(), "unloaded");
+    return ok & Check(platform.Boxes() == std::vector<std::string>{"Error: Error generating sound buffer: " +
+                                                                    dir.File("a.wav")},
+                      "one message");
+}
+
 TEST(SoundLifetime, SoundsMadeBeforeLoadAllAreLoadedByIt)
 {
     GTEST_FLAG_SET(death_test_style, "threadsafe");
     EXPECT_EXIT(std::exit(SoundsMadeBeforeLoadAllLoadWithIt() ? 0 : 1), ::testing::ExitedWithCode(0), "");
+}
+
+TEST(SoundLifetime, WithoutADeviceSoundsReportThemselvesAndStaySilent)
+{
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    EXPECT_EXIT(std::exit(NoDeviceMeansUnloadedSounds() ? 0 : 1), ::testing::ExitedWithCode(0), "");
 }
 
 TEST(SoundLifetime, ShutdownDeletesEverySoundBeforeClosingTheDevice)
