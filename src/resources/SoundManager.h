@@ -1,18 +1,47 @@
 #pragma once
 #include <cstdint>
+#include <functional>
+#include <map>
 #include <string>
 #include "resources/FileTable.h"
+#include "resources/SoundDevice.h"
 
-// Stand-in until the sound registry lands: remembers the list, plays nothing.
+class SoundObject;
+
+// The registry of sounds by id (line of "sounds.txt"). Its first use opens
+// the audio device; it lives until program exit.
 class SoundManager {
 public:
+    // Told of every play that actually starts a sound (for traces).
+    using PlayObserver = std::function<void(uint32_t id, bool loop)>;
+
     static SoundManager* Instance();
+    ~SoundManager();
+
     void LoadList(const char* listName) { fileTable.Load(listName); }
     std::string GetFileName(uint32_t id) const { return fileTable.Get(id); }
-    void LoadAll() { enabled = true; }
+
+    void Register(SoundObject* s);
+    void Unregister(SoundObject* s);
+    // The sound for id, created (and loaded, once enabled) on first request.
+    SoundObject* GetSound(uint32_t id);
+    // Enables loading and loads every registered sound, in id order.
+    void LoadAll();
     bool IsEnabled() const { return enabled; }
+    size_t Count() const { return sounds.size(); }
+
+    static void SetPlayObserver(PlayObserver observer);
+    static void NotifyPlay(uint32_t id, bool loop);
+
+    SoundManager(const SoundManager&) = delete;
+    SoundManager& operator=(const SoundManager&) = delete;
 
 private:
+    SoundManager();
+    void DeleteAllSounds();
+
+    std::map<uint32_t, SoundObject*> sounds;
     FileTable fileTable;
     bool enabled = false;
+    SoundDevice device;
 };
