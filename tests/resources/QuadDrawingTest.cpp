@@ -1,76 +1,48 @@
 #include <gtest/gtest.h>
+#include <sstream>
+#include <tuple>
 #include "resources/QuadDrawing.h"
 #include "support/GlRecorder.h"
 
 namespace {
 
-// One corner as drawn: texture coordinate, then vertex.
-struct Corner {
-    float s, t, x, y;
-    bool operator==(const Corner& o) const { return s == o.s && t == o.t && x == o.x && y == o.y; }
-};
-
-std::ostream& operator<<(std::ostream& out, const Corner& c)
+// The recorded calls in short, then forgotten: b7 (begin GL_QUADS),
+// t s,t, v x,y, e. With a name, only those calls' arguments.
+std::string Trace(GlRecorder& recorder, const std::string& only = "")
 {
-    return out << "(" << c.s << "," << c.t << " @ " << c.x << "," << c.y << ")";
-}
-
-// The corners of the one quad recorded, checking that it is a single
-// GL_QUADS begin/end pair with a texture coordinate before every vertex.
-std::vector<Corner> DrawnCorners(const GlRecorder& recorder)
-{
-    const std::vector<GlCall>& calls = recorder.Calls();
-    std::vector<Corner> corners;
-    EXPECT_EQ(calls.size(), 10u);
-    if (calls.size() != 10u) return corners;
-    EXPECT_EQ(calls.front().name, "begin");
-    EXPECT_EQ(calls.front().args, std::vector<float>{float(GL_QUADS)});
-    EXPECT_EQ(calls.back().name, "end");
-    for (size_t i = 1; i + 1 < calls.size(); i += 2) {
-        EXPECT_EQ(calls[i].name, "texCoord");
-        EXPECT_EQ(calls[i + 1].name, "vertex");
-        corners.push_back({calls[i].args[0], calls[i].args[1], calls[i + 1].args[0], calls[i + 1].args[1]});
+    std::ostringstream out;
+    for (const GlCall& call : recorder.Calls()) {
+        if (!only.empty() && call.name != only) continue;
+        out << (out.tellp() ? " " : "") << (only.empty() ? call.name.substr(0, 1) : "");
+        for (size_t i = 0; i < call.args.size(); ++i) out << (i ? "," : "") << call.args[i];
     }
-    return corners;
+    recorder.Clear();
+    return out.str();
 }
 
-using Corners = std::vector<Corner>;
-
-TEST(QuadDrawing, DrawQuadTruncatesItsCentreTowardZero)
+TEST(QuadDrawing, QuadsCoverTheirBoxWithTheRightTextureCorners)
 {
     GlRecorder recorder;
     DrawQuad(400.7f, 300.2f, 800, 600);
-    EXPECT_EQ(DrawnCorners(recorder), (Corners{{0, 0, 0, 0}, {1, 0, 800, 0}, {1, 1, 800, 600}, {0, 1, 0, 600}}));
-
-    recorder.Clear();
-    DrawQuad(-10.5f, 20.9f, 5, 3);  // centre (-10, 20); half sizes are not rounded
-    EXPECT_EQ(DrawnCorners(recorder),
-              (Corners{{0, 0, -12.5f, 18.5f}, {1, 0, -7.5f, 18.5f}, {1, 1, -7.5f, 21.5f}, {0, 1, -12.5f, 21.5f}}));
-}
-
-TEST(QuadDrawing, TiledQuadRepeatsPerTileFromItsExactCentre)
-{
-    GlRecorder recorder;
-    DrawTiledQuad(40.5f, 20, 64, 32, 16);
-    EXPECT_EQ(DrawnCorners(recorder),
-              (Corners{{0, 0, 8.5f, 4}, {4, 0, 72.5f, 4}, {4, 2, 72.5f, 36}, {0, 2, 8.5f, 36}}));
+    EXPECT_EQ(Trace(recorder), "b7 t0,0 v0,0 t1,0 v800,0 t1,1 v800,600 t0,1 v0,600 e");
+    DrawQuad(-10.5f, 20.9f, 5, 3);  // centre truncated toward zero, half sizes kept
+    EXPECT_EQ(Trace(recorder), "b7 t0,0 v-12.5,18.5 t1,0 v-7.5,18.5 t1,1 v-7.5,21.5 t0,1 v-12.5,21.5 e");
+    DrawTiledQuad(40.5f, 20, 64, 32, 16);  // centre kept
+    EXPECT_EQ(Trace(recorder), "b7 t0,0 v8.5,4 t4,0 v72.5,4 t4,2 v72.5,36 t0,2 v8.5,36 e");
 }
 
 TEST(QuadDrawing, FramesCountFromTheTopLeftCell)
 {
-    struct Case {
-        uint32_t frame, columns, rows;
-        float u0, u1, vBottom, vTop;
-    };
-    for (Case c : {Case{0, 2, 2, 0, 0.5f, 0.5f, 1}, Case{1, 2, 2, 0.5f, 1, 0.5f, 1}, Case{2, 2, 2, 0, 0.5f, 0, 0.5f},
-                   Case{3, 2, 2, 0.5f, 1, 0, 0.5f}, Case{3, 4, 1, 0.75f, 1, 0, 1}}) {
-        GlRecorder recorder;
-        DrawFrame(c.frame, c.columns, c.rows, 10.5f, 20.5f, 4, 2);  // the centre is kept exactly
-        EXPECT_EQ(DrawnCorners(recorder), (Corners{{c.u0, c.vTop, 8.5f, 21.5f},
-                                                   {c.u0, c.vBottom, 8.5f, 19.5f},
-                                                   {c.u1, c.vBottom, 12.5f, 19.5f},
-                                                   {c.u1, c.vTop, 12.5f, 21.5f}}))
-            << "frame " << c.frame << " of " << c.columns << "x" << c.rows;
+    GlRecorder recorder;
+    DrawFrame(0, 2, 2, 10.5f, 20.5f, 4, 2);  // centre kept
+    EXPECT_EQ(Trace(recorder), "b7 t0,1 v8.5,21.5 t0,0.5 v8.5,19.5 t0.5,0.5 v12.5,19.5 t0.5,1 v12.5,21.5 e");
+    // frame, columns, rows -> texture corners in drawing order
+    using Case = std::tuple<uint32_t, uint32_t, uint32_t, std::string>;
+    for (auto [frame, columns, rows, corners] :
+         {Case{1, 2, 2, "0.5,1 0.5,0.5 1,0.5 1,1"}, Case{2, 2, 2, "0,0.5 0,0 0.5,0 0.5,0.5"},
+          Case{3, 2, 2, "0.5,0.5 0.5,0 1,0 1,0.5"}, Case{3, 4, 1, "0.75,1 0.75,0 1,0 1,1"}}) {
+        DrawFrame(frame, columns, rows, 0, 0, 1, 1);
+        EXPECT_EQ(Trace(recorder, "texCoord"), corners) << frame << " of " << columns << "x" << rows;
     }
 }
 

@@ -14,211 +14,145 @@ namespace {
 
 using Boxes = std::vector<std::string>;
 using Bytes = std::vector<int>;
+const uint32_t RED = 0xFF000000, BLUE = 0x0000FF00;
 
-// Each test starts with no textures and the registry disabled, as at
-// program start, and ends the same way.
+// A GL context, files in a temporary folder, and neither textures nor an
+// enabled registry before or after, as at program start.
 class Textures : public ::testing::Test {
 protected:
-    void SetUp() override { Forget(); }
+    void SetUp() override
+    {
+        ASSERT_TRUE(gl.Ok()) << SDL_GetError();
+        manager->Disable();
+        ResourceManager::Instance()->ReleaseAll(0);
+    }
     void TearDown() override
     {
-        ResourceManager::Instance()->ReleaseAll(0);
+        ResourceManager::Instance()->ReleaseAll(0);  // frees GL names while the context lives
         manager->Disable();
     }
-    void Forget()
+    // A 24-bit image of `rows` rows, and the list, where "@" is the folder.
+    void WriteImage(const std::string& file, std::initializer_list<uint32_t> pixels, uint16_t rows = 1)
     {
-        manager->Disable();
-        ResourceManager::Instance()->ReleaseAll(0);
+        dir.Write(file, TgaHeader(2, uint16_t(pixels.size() / rows), rows, 24) + TgaPixels(pixels, 24));
     }
-    // Writes the texture list; "@" in a line stands for the test folder.
     void WriteList(std::vector<std::string> lines)
     {
         std::string text;
-        for (std::string& line : lines) {
-            if (size_t at = line.find('@'); at != std::string::npos) line.replace(at, 1, dir.Path().string());
-            text += line + "\n";
-        }
+        for (std::string& line : lines) text += line.replace(line.find('@'), 1, dir.Path().string()) + "\n";
         manager->LoadList(dir.Write("textures.txt", text).c_str());
     }
-    // A 24-bit image of the given pixels (0xRRGGBBAA), `rows` rows.
-    void WriteImage(const std::string& file, std::vector<uint32_t> pixels, uint16_t rows = 1)
+    // Level 0 of the texture, read back as RGBA bytes; leaves it bound.
+    Bytes Pixels(const TextureHandle& h)
     {
-        std::string bytes = TgaHeader(2, uint16_t(pixels.size() / rows), rows, 24);
-        for (uint32_t p : pixels) bytes += TgaPixel(p, 24);
-        dir.Write(file, bytes);
+        glBindTexture(GL_TEXTURE_2D, h.GetTexture()->GetGlName());
+        manager->ForgetBinding();
+        GLint width = 0, height = 0;
+        glGetTexLevelParameteriv(GL_TEXTURE_2D, 0, GL_TEXTURE_WIDTH, &width);
+        glGetTexLevelParameteriv(GL_TEXTURE_2D, 0, GL_TEXTURE_HEIGHT, &height);
+        std::vector<uint8_t> rgba(size_t(width) * height * 4);
+        glPixelStorei(GL_PACK_ALIGNMENT, 1);
+        glGetTexImage(GL_TEXTURE_2D, 0, GL_RGBA, GL_UNSIGNED_BYTE, rgba.data());
+        return Bytes(rgba.begin(), rgba.end());
     }
 
+    GlContext gl;
     ScopedHeadlessPlatform platform;
     TempDir dir;
     TextureManager* manager = TextureManager::Instance();
 };
 
-// The same with a current GL context, for uploads.
-class GlTextures : public Textures {
-protected:
-    void SetUp() override
-    {
-        ASSERT_TRUE(gl.Ok()) << SDL_GetError();
-        Textures::SetUp();
-    }
-    // Level 0 of the texture read back as RGBA bytes.
-    Bytes Pixels(TextureObject* t)
-    {
-        glBindTexture(GL_TEXTURE_2D, t->GetGlName());
-        manager->ForgetBinding();
-        const TextureImage& image = t->GetImage();
-        std::vector<uint8_t> rgba(image.width * image.height * 4);
-        glPixelStorei(GL_PACK_ALIGNMENT, 1);
-        glGetTexImage(GL_TEXTURE_2D, 0, GL_RGBA, GL_UNSIGNED_BYTE, rgba.data());
-        return Bytes(rgba.begin(), rgba.end());
-    }
-    GLint Parameter(TextureObject* t, GLenum name)
-    {
-        glBindTexture(GL_TEXTURE_2D, t->GetGlName());
-        GLint value = 0;
-        glGetTexParameteriv(GL_TEXTURE_2D, name, &value);
-        return value;
-    }
-
-    GlContext gl;
-};
-
-TEST_F(Textures, RegisterRefusesNullAndSecondObjectsForAnId)
+TEST_F(Textures, RegistryKeepsOneObjectPerIdAndHandlesDetachWhenItGoes)
 {
     manager->Register(nullptr);
-    TextureHandle first(5);
-    auto* duplicate = new TextureObject(5);
+    TextureHandle a(5), b(5), c(6);
+    delete new TextureObject(5);  // the refused duplicate must not unregister the first
     EXPECT_EQ(platform.Boxes(),
               (Boxes{"Error: Couldn't register texture!", "Error: Attempted to register pre-existing texture!"}));
-    EXPECT_EQ(manager->GetTexture(5), first.GetTexture());
-    // The duplicate leaving must not take the first object's entry along.
-    delete duplicate;
-    EXPECT_EQ(manager->GetTexture(5), first.GetTexture());
-    EXPECT_EQ(manager->Count(), 1u);
-}
-
-TEST_F(Textures, HandlesOfOneIdShareOneObjectAndDetachWhenItGoes)
-{
-    TextureHandle a(3), b(3), c(4);
-    EXPECT_EQ(a.GetTexture(), b.GetTexture());
-    EXPECT_NE(a.GetTexture(), c.GetTexture());
-    EXPECT_EQ(a.GetTexture()->HandleCount(), 2u);
-    c.SetTexture(3);
-    EXPECT_EQ(a.GetTexture()->HandleCount(), 3u);
-    EXPECT_EQ(manager->Count(), 2u);  // the texture for 4 stays registered
+    EXPECT_EQ(manager->GetTexture(5), a.GetTexture());
+    EXPECT_EQ(b.GetTexture(), a.GetTexture());
+    EXPECT_EQ(manager->Count(), 2u);
 
     ResourceManager::Instance()->ReleaseAll(0);
     EXPECT_EQ(manager->Count(), 0u);
-    EXPECT_FALSE(a.IsValid());
     GlRecorder recorder;
     a.Bind();
     EXPECT_TRUE(recorder.Calls().empty());
 }
 
-TEST_F(GlTextures, TexturesWaitForLoadAllAndLoadAtOnceWhenEnabled)
+TEST_F(Textures, TexturesLoadOnceEnabledAndBindOnlyWhenTheTextureChanges)
 {
-    WriteImage("a.tga", {0xFF0000FF});
-    WriteImage("b.tga", {0x00FF00FF, 0x0000FFFF});
-    WriteList({"@/a.tga", "@/b.tga"});
+    WriteImage("a.tga", {RED});
+    WriteImage("b.tga", {BLUE, RED});
+    WriteList({"@/a.tga", "@/b.tga", "@/a.tga"});
     TextureHandle a(0);
-    EXPECT_EQ(a.GetTexture()->GetGlName(), 0u);
+    EXPECT_EQ(a.GetTexture()->GetGlName(), 0u);  // no context yet
     manager->LoadAll();
-    EXPECT_NE(a.GetTexture()->GetGlName(), 0u);
-    EXPECT_EQ(Pixels(a.GetTexture()), (Bytes{255, 0, 0, 255}));
-
-    TextureHandle b(1);
-    EXPECT_NE(b.GetTexture()->GetGlName(), 0u);
-    EXPECT_NE(b.GetTexture()->GetGlName(), a.GetTexture()->GetGlName());
-    EXPECT_EQ(Pixels(b.GetTexture()), (Bytes{0, 255, 0, 255, 0, 0, 255, 255}));
+    TextureHandle b(1);  // loads at once
+    EXPECT_EQ(Pixels(a), (Bytes{255, 0, 0, 255}));
+    EXPECT_EQ(Pixels(b), (Bytes{0, 0, 255, 255, 255, 0, 0, 255}));
     EXPECT_TRUE(platform.Boxes().empty());
-}
 
-TEST_F(GlTextures, BindSkipsTheTextureAlreadyBound)
-{
-    WriteImage("a.tga", {0xFF0000FF});
-    WriteList({"@/a.tga", "@/a.tga", "@/a.tga"});
-    manager->LoadAll();
-    TextureHandle a(0), b(1);
-    GLuint nameA = a.GetTexture()->GetGlName(), nameB = b.GetTexture()->GetGlName();
-    auto boundNames = [](const GlRecorder& r) {
-        std::vector<GLuint> names;
-        for (const GlCall& c : r.Named("bindTexture")) names.push_back(GLuint(c.args[1]));
-        return names;
-    };
     GlRecorder recorder;
+    for (TextureHandle* h : {&a, &b, &a, &a}) h->Bind();
+    std::vector<GLuint> bound, expected = {a.GetTexture()->GetGlName(), b.GetTexture()->GetGlName()};
+    expected.push_back(expected[0]);
+    // Loading binds behind Bind's back, and a new context has nothing bound.
+    TextureHandle late(2);
     a.Bind();
-    b.Bind();
+    expected.push_back(a.GetTexture()->GetGlName());
+    manager->LoadAll();
     a.Bind();
-    a.Bind();
-    EXPECT_EQ(boundNames(recorder), (std::vector<GLuint>{nameA, nameB, nameA}));
-
-    // Loading binds behind Bind's back, and a new context binds nothing.
-    for (auto change : {+[] { TextureHandle late(2); }, +[] { TextureManager::Instance()->LoadAll(); }}) {
-        recorder.Clear();
-        a.Bind();  // a is the last bound
-        change();
-        a.Bind();
-        EXPECT_EQ(recorder.Named("bindTexture").size(), 1u);
-    }
+    expected.push_back(a.GetTexture()->GetGlName());
+    for (const GlCall& call : recorder.Named("bindTexture")) bound.push_back(GLuint(call.args[1]));
+    EXPECT_EQ(bound, expected);
 }
 
-TEST_F(GlTextures, AlphaOptionsMakeRgbaAndOtherOptionsSetTheTextureUp)
+TEST_F(Textures, OptionsShapeTheUploadedTexture)
 {
-    // The key colour, a near miss, a plain one; rows of three 24-bit
+    // The key colour, a near miss, a plain one, twice; rows of three 24-bit
     // pixels are not padded to whole words.
-    WriteImage("k.tga", {0xFD7EFF00, 0xFD7EFE00, 0x1E3C5A00, 0x1E3C5A00, 0xFD7EFF00, 0x03000000}, 2);
+    WriteImage("k.tga", {0xFD7EFF00, 0xFD7EFE00, 0x1E3C5A00, 0xFD7EFF00, 0xFD7EFE00, 0x1E3C5A00}, 2);
     WriteList({"@/k.tga", "-k @/k.tga", "-g @/k.tga", "-g -k @/k.tga", "-r -s @/k.tga"});
     manager->LoadAll();
     TextureHandle plain(0), keyed(1), bright(2), both(3), repeated(4);
-    EXPECT_EQ(Pixels(plain.GetTexture()), (Bytes{253, 126, 255, 255, 253, 126, 254, 255, 30, 60, 90, 255,
-                                                 30, 60, 90, 255, 253, 126, 255, 255, 3, 0, 0, 255}));
-    EXPECT_EQ(Pixels(keyed.GetTexture()), (Bytes{128, 128, 128, 0, 253, 126, 254, 255, 30, 60, 90, 255,
-                                                 30, 60, 90, 255, 128, 128, 128, 0, 3, 0, 0, 255}));
-    EXPECT_EQ(Pixels(bright.GetTexture()), (Bytes{253, 126, 255, 211, 253, 126, 254, 211, 30, 60, 90, 60,
-                                                  30, 60, 90, 60, 253, 126, 255, 211, 3, 0, 0, 1}));
-    EXPECT_EQ(Pixels(both.GetTexture()), Pixels(keyed.GetTexture()));
-    EXPECT_EQ(plain.GetTexture()->GetImage().bitsPerPixel, 24u);
-    EXPECT_EQ(keyed.GetTexture()->GetImage().format, GLenum(GL_RGBA));
-
-    EXPECT_EQ(Parameter(plain.GetTexture(), GL_TEXTURE_WRAP_S), GL_CLAMP);
-    EXPECT_EQ(Parameter(plain.GetTexture(), GL_TEXTURE_WRAP_T), GL_CLAMP);
-    EXPECT_EQ(Parameter(repeated.GetTexture(), GL_TEXTURE_WRAP_S), GL_REPEAT);
-    EXPECT_EQ(Parameter(repeated.GetTexture(), GL_TEXTURE_MIN_FILTER), GL_LINEAR);
-    // Mipmaps: a second level exists only with -s.
-    GLint levelOneWidth = 0;
-    glGetTexLevelParameteriv(GL_TEXTURE_2D, 1, GL_TEXTURE_WIDTH, &levelOneWidth);
-    EXPECT_GT(levelOneWidth, 0);
-    glBindTexture(GL_TEXTURE_2D, plain.GetTexture()->GetGlName());
-    glGetTexLevelParameteriv(GL_TEXTURE_2D, 1, GL_TEXTURE_WIDTH, &levelOneWidth);
-    EXPECT_EQ(levelOneWidth, 0);
+    auto twice = [](Bytes row) {
+        Bytes two = row;
+        two.insert(two.end(), row.begin(), row.end());
+        return two;
+    };
+    EXPECT_EQ(Pixels(plain), twice({253, 126, 255, 255, 253, 126, 254, 255, 30, 60, 90, 255}));
+    EXPECT_EQ(Pixels(keyed), twice({128, 128, 128, 0, 253, 126, 254, 255, 30, 60, 90, 255}));
+    EXPECT_EQ(Pixels(bright), twice({253, 126, 255, 211, 253, 126, 254, 211, 30, 60, 90, 60}));
+    EXPECT_EQ(Pixels(both), Pixels(keyed));
+    for (TextureHandle* h : {&plain, &repeated}) {
+        GLint wrap = 0, levelOneWidth = 0;
+        Pixels(*h);
+        glGetTexParameteriv(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, &wrap);
+        glGetTexLevelParameteriv(GL_TEXTURE_2D, 1, GL_TEXTURE_WIDTH, &levelOneWidth);
+        EXPECT_EQ(wrap, h == &plain ? GL_CLAMP : GL_REPEAT);
+        EXPECT_EQ(levelOneWidth > 0, h == &repeated);  // only -s builds mipmaps
+    }
 }
 
-TEST_F(GlTextures, FailedLoadsAreReportedAndLeaveNoTexture)
+TEST_F(Textures, FailedLoadsAreReportedAndReloadsReadTheFilesAgain)
 {
-    WriteList({"@/missing.tga"});
+    WriteImage("a.tga", {RED});
+    WriteImage("b.tga", {RED});
+    WriteList({"@/a.tga", "@/b.tga", "@/missing.tga"});
     manager->LoadAll();
-    TextureHandle missing(0), beyond(7);
-    EXPECT_EQ(platform.Boxes(),
-              (Boxes{"ERROR: Could not open texture file", "Error: Error loading texture!",
-                     "Error: Invalid file table reference!", "ERROR: Could not open texture file",
-                     "Error: Error loading texture!"}));
+    TextureHandle a(0), b(1), missing(2), beyond(7);
+    EXPECT_EQ(platform.Boxes(), (Boxes{"ERROR: Could not open texture file", "Error: Error loading texture!",
+                                       "Error: Invalid file table reference!", "ERROR: Could not open texture file",
+                                       "Error: Error loading texture!"}));
     EXPECT_EQ(missing.GetTexture()->GetGlName(), 0u);
-    EXPECT_EQ(manager->Count(), 2u);
-}
+    EXPECT_EQ(manager->Count(), 4u);
 
-TEST_F(GlTextures, LoadAllReadsEveryFileAgain)
-{
-    WriteImage("a.tga", {0xFF0000FF});
-    WriteImage("b.tga", {0xFF0000FF});
-    WriteList({"@/a.tga", "@/b.tga"});
-    manager->LoadAll();
-    TextureHandle a(0), b(1);
-    WriteImage("a.tga", {0x0000FFFF});
+    WriteImage("a.tga", {BLUE});
     std::filesystem::remove(dir.File("b.tga"));
     manager->LoadAll();
-    EXPECT_EQ(Pixels(a.GetTexture()), (Bytes{0, 0, 255, 255}));
-    // The old name belonged to the old context: a texture that failed to
-    // reload keeps none.
+    EXPECT_EQ(Pixels(a), (Bytes{0, 0, 255, 255}));
+    // b's name belonged to the old context: failing to reload, it keeps none.
     EXPECT_EQ(b.GetTexture()->GetGlName(), 0u);
 }
 
