@@ -1,26 +1,33 @@
 #include "resources/QuadDrawing.h"
 #include <cmath>
+#include <initializer_list>
 #include "resources/GlCalls.h"
 #include "shell/Assertion.h"
 
 namespace {
+
+struct Corner {
+    float s, t, x, y;
+};
+
+// One GL_QUADS quad, each vertex preceded by its texture coordinate.
+void DrawCorners(std::initializer_list<Corner> corners)
+{
+    GlCalls& gl = Gl();
+    gl.begin(GL_QUADS);
+    for (const Corner& c : corners) {
+        gl.texCoord2f(c.s, c.t);
+        gl.vertex2f(c.x, c.y);
+    }
+    gl.end();
+}
 
 // Corners from the bottom-left, counter-clockwise, with the texture
 // coordinates (0, 0) to (s1, t1).
 void DrawTexturedBox(float x, float y, float w, float h, float s1, float t1)
 {
     float left = x - w / 2, right = x + w / 2, bottom = y - h / 2, top = y + h / 2;
-    GlCalls& gl = Gl();
-    gl.begin(GL_QUADS);
-    gl.texCoord2f(0, 0);
-    gl.vertex2f(left, bottom);
-    gl.texCoord2f(s1, 0);
-    gl.vertex2f(right, bottom);
-    gl.texCoord2f(s1, t1);
-    gl.vertex2f(right, top);
-    gl.texCoord2f(0, t1);
-    gl.vertex2f(left, top);
-    gl.end();
+    DrawCorners({{0, 0, left, bottom}, {s1, 0, right, bottom}, {s1, t1, right, top}, {0, t1, left, top}});
 }
 
 } // namespace
@@ -43,15 +50,7 @@ void DrawFrame(uint32_t frame, uint32_t columns, uint32_t rows, float x, float y
     float vTop = 1.0f - float(frame / columns) / float(rows);
     float vBottom = vTop - 1.0f / float(rows);
     float left = x - w / 2, right = x + w / 2, bottom = y - h / 2, top = y + h / 2;
-    GlCalls& gl = Gl();
-    gl.begin(GL_QUADS);
-    gl.texCoord2f(u0, vTop);
-    gl.vertex2f(left, top);
-    gl.texCoord2f(u0, vBottom);
-    gl.vertex2f(left, bottom);
-    gl.texCoord2f(u1, vBottom);
-    gl.vertex2f(right, bottom);
-    gl.texCoord2f(u1, vTop);
-    gl.vertex2f(right, top);
-    gl.end();
+    // From the top-left corner, counter-clockwise.
+    DrawCorners({{u0, vTop, left, top}, {u0, vBottom, left, bottom}, {u1, vBottom, right, bottom},
+                 {u1, vTop, right, top}});
 }

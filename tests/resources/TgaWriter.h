@@ -15,6 +15,7 @@ inline std::string TgaHeader(uint8_t type, uint16_t w, uint16_t h, uint8_t bits,
 inline std::string TgaPixels(std::initializer_list<uint32_t> pixels, uint8_t bits)
 {
     std::string out;
-    for (uint32_t p : pixels) out += std::string{char(p >> 8), char(p >> 16), char(p >> 24), char(p)}.substr(0, bits / 8);
+    for (uint32_t p : pixels)
+        out += std::string{char(p >> 8), char(p >> 16), char(p >> 24), char(p)}.substr(0, bits / 8);
     return out;
 }
