@@ -4,8 +4,8 @@
 
 namespace soundgen {
 
-// Both effects are written at this rate: the shatter's sparkle reaches
-// well above what 22050 Hz could hold.
+// Both effects are written at this rate, so the shatter's noisy impact
+// keeps the top octave that 22050 Hz would cut away.
 constexpr int EFFECT_RATE = 44100;
 
 // The burning flame: a whoosh of band-passed noise whose centre rises and
@@ -20,7 +20,7 @@ struct FlameParams {
     float peakTime = 0.25f;      // seconds until the band is highest
     float resonance = 0.9f;      // band-pass Q
     float roar = 0.6f;           // level of the low-passed roar
-    float hiss = 0.12f;          // level of the high-passed hiss
+    float hiss = 0.12f;          // level of the 3-7 kHz hiss
     float crackleRate = 60.0f;   // crackles per second at full flame
     float crackleGain = 1.6f;    // loudest crackle against the body
     float peak = 0.85f;          // loudest sample of the result

@@ -32,8 +32,8 @@ float SweepCentre(const FlameParams& p, float t)
 }
 
 // A crackle: a few milliseconds of noise in the snapping band (roughly
-// 2 to 6 kHz) falling away quickly,
-// scattered at random, more of them while the fire is loud.
+// 2 to 6 kHz) falling away quickly, scattered at random, more of them
+// while the fire is loud.
 void AddCrackles(const FlameParams& p, std::vector<float>& out, Noise& noise)
 {
     float chance = p.crackleRate / RATE;
@@ -51,11 +51,10 @@ void AddCrackles(const FlameParams& p, std::vector<float>& out, Noise& noise)
     }
 }
 
-} // namespace
-
-std::vector<float> SynthFlame(const FlameParams& p)
+// The fire itself: the swept whoosh, the roar and the hiss under the
+// flame's envelope.
+std::vector<float> FlameBody(const FlameParams& p, Noise& noise)
 {
-    Noise noise(static_cast<uint32_t>(p.seed) * 2654435761u + 1);
     std::vector<float> out(static_cast<size_t>(p.duration * RATE));
     StateVariable whoosh;
     OnePole roar1, roar2, hissLow, hissHigh;
@@ -71,13 +70,27 @@ std::vector<float> SynthFlame(const FlameParams& p)
                    + p.hiss * hissHigh.LowPass(hissLow.HighPass(noise.White()));
         out[i] = FlameEnvelope(p, t) * body;
     }
-    AddCrackles(p, out, noise);
-    // White noise keeps much of its energy far above where a fire has
-    // any; roll it off so the result is a roar rather than a hiss.
+    return out;
+}
+
+// White noise keeps much of its energy far above where a fire has any;
+// rolling it off makes the result a roar rather than a hiss.
+void RollOffTop(std::vector<float>& out)
+{
     OnePole top1, top2;
     top1.SetCutoff(5000.0f, RATE);
     top2.SetCutoff(5000.0f, RATE);
     for (float& s : out) s = top2.LowPass(top1.LowPass(s));
+}
+
+} // namespace
+
+std::vector<float> SynthFlame(const FlameParams& p)
+{
+    Noise noise(static_cast<uint32_t>(p.seed) * 2654435761u + 1);
+    std::vector<float> out = FlameBody(p, noise);
+    AddCrackles(p, out, noise);
+    RollOffTop(out);
     FadeOutTail(out, static_cast<size_t>(0.05f * RATE));
     NormalisePeak(out, p.peak);
     return out;
