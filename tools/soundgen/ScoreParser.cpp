@@ -160,38 +160,46 @@ private:
         return true;
     }
 
+    // Where the next note of a chord or sequence line goes.
+    struct Cursor {
+        bool isSequence;
+        Instrument instrument = Instrument::Pad;
+        double start = 0.0;
+        double beats = 0.0;
+        float velocity = 1.0f;
+        bool held = false;  // whether '_' may extend the last note
+    };
+
     bool Notes(bool isSequence)
     {
-        Instrument instrument;
-        double start = 0.0, beats = 0.0;
+        Cursor at{isSequence};
         if (!Count(5, 10000, isSequence ? "seq <bar:beat> <instrument> <step beats> <notes, _ or ->..."
                                         : "chord <bar:beat> <instrument> <beats> <notes>..."))
             return false;
-        if (!Position(1, start) || !InstrumentAt(2, instrument) || !Number(3, 1.0 / 64.0, 256.0, beats))
+        if (!Position(1, at.start) || !InstrumentAt(2, at.instrument) || !Number(3, 1.0 / 64.0, 256.0, at.beats))
             return false;
-        float velocity = 1.0f;
-        bool held = false;  // whether '_' may extend the last note
-        for (size_t i = 4; i < words.size(); ++i) {
-            const std::string& word = words[i];
-            int midi = 0;
-            if (word[0] == '@') {
-                if (!Velocity(word, velocity)) return false;
-                continue;
-            }
-            if (isSequence && word == "-") {
-                held = false;
-            } else if (isSequence && word == "_") {
-                if (!held) return Fail("'_' has no note before it to hold");
-                score.notes.back().beats += beats;
-            } else if (ParseNoteName(word, midi)) {
-                if (start >= score.LengthBeats()) return Fail("'" + word + "' starts after the last bar");
-                score.notes.push_back({instrument, start, beats, midi, velocity});
-                held = true;
-            } else {
-                return Fail("'" + word + "' is not a note" + (isSequence ? ", '_' or '-'" : ""));
-            }
-            if (isSequence) start += beats;
+        for (size_t i = 4; i < words.size(); ++i)
+            if (!NoteWord(words[i], at)) return false;
+        return true;
+    }
+
+    bool NoteWord(const std::string& word, Cursor& at)
+    {
+        int midi = 0;
+        if (word[0] == '@') return Velocity(word, at.velocity);
+        if (at.isSequence && word == "-") {
+            at.held = false;
+        } else if (at.isSequence && word == "_") {
+            if (!at.held) return Fail("'_' has no note before it to hold");
+            score.notes.back().beats += at.beats;
+        } else if (ParseNoteName(word, midi)) {
+            if (at.start >= score.LengthBeats()) return Fail("'" + word + "' starts after the last bar");
+            score.notes.push_back({at.instrument, at.start, at.beats, midi, at.velocity});
+            at.held = true;
+        } else {
+            return Fail("'" + word + "' is not a note" + (at.isSequence ? ", '_' or '-'" : ""));
         }
+        if (at.isSequence) at.start += at.beats;
         return true;
     }
 
