@@ -9,6 +9,4 @@ target_compile_definitions(soundgen_tests PRIVATE
     SOUND_SOURCE_DIR="${CMAKE_SOURCE_DIR}/assets/sound"
     SOUND_DATA_DIR="${VELKAMIRE_DATA_DIR}")
 add_dependencies(soundgen_tests soundgen_data)
-gtest_discover_tests(soundgen_tests
-    PROPERTIES ENVIRONMENT "ALSOFT_DRIVERS=null"
-    DISCOVERY_TIMEOUT 60)
+velkamire_discover_tests(soundgen_tests)
