@@ -34,13 +34,9 @@ TEST(Manifest, MistakesAreReportedWithTheirLine)
     const Case cases[] = {
         {"0 a.pix a.tga raw 24\n2 b.pix b.tga raw 24\n", "m:2: id 2 out of order, expected 1"},
         {"0 a.pix a.tga raw 32 -k\n", "m:1: option -k needs a 24-bit image"},
-        {"0 a.pix a.tga raw 32 -g\n", "m:1: option -g needs a 24-bit image"},
         {"0 a.pix a.tga raw 24 -x\n", "m:1: unknown option -x"},
-        {"0 a.pix a.tga raw 24 k\n", "m:1: 'k' is not an option like -k"},
         {"0 a.pix a.tga zip 24\n", "m:1: encoding must be raw or rle, not 'zip'"},
-        {"0 a.pix a.tga raw 16\n", "m:1: bits must be 24 or 32, not '16'"},
         {"0 a.pix a.tga\n", "m:1: expected: id source output encoding bits [-option ...]"},
-        {"# empty\n", "m: no textures listed"},
     };
     for (const Case& c : cases) {
         ManifestResult m = ParseManifest(c.text, "m");

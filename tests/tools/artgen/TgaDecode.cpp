@@ -4,77 +4,64 @@
 
 namespace {
 
-struct Reader {
-    const std::string& bytes;
-    size_t pos = 0;
-    bool Take(size_t n) { return (pos += n) <= bytes.size(); }
-    uint8_t At(size_t i) const { return static_cast<uint8_t>(bytes[i]); }
-};
-
-bool ReadPixel(Reader& in, int bytesPerPixel, Rgba& p)
+// Reads the next pixel (blue, green, red, alpha) at pos; false past the end.
+bool NextPixel(const std::string& b, size_t& pos, int bytesPerPixel, Rgba& p)
 {
-    size_t start = in.pos;
-    if (!in.Take(bytesPerPixel)) return false;
-    p = Rgba{in.At(start + 2), in.At(start + 1), in.At(start), bytesPerPixel == 4 ? in.At(start + 3) : uint8_t(255)};
-    return true;
-}
-
-bool DecodePixels(Reader& in, DecodedTga& out, std::vector<Rgba>& fileOrder, size_t count)
-{
-    int bpp = out.bits / 8;
-    Rgba p;
-    if (out.type == 2) {
-        for (size_t i = 0; i < count; ++i) {
-            if (!ReadPixel(in, bpp, p)) return false;
-            fileOrder.push_back(p);
-        }
-        return true;
-    }
-    while (fileOrder.size() < count) {
-        if (!in.Take(1)) return false;
-        uint8_t h = in.At(in.pos - 1);
-        size_t n = h < 128 ? h + 1 : h - 127;
-        if (fileOrder.size() + n > count) {
-            out.error = "Too many pixels read";
-            return false;
-        }
-        out.packets.push_back(h < 128 ? static_cast<int>(n) : -static_cast<int>(n));
-        for (size_t i = 0; i < n; ++i) {
-            if ((h < 128 || i == 0) && !ReadPixel(in, bpp, p)) return false;
-            fileOrder.push_back(p);
-        }
-    }
+    if (pos + bytesPerPixel > b.size()) return false;
+    auto at = [&](size_t i) { return static_cast<uint8_t>(b[pos + i]); };
+    p = Rgba{at(2), at(1), at(0), bytesPerPixel == 4 ? at(3) : uint8_t(255)};
+    pos += bytesPerPixel;
     return true;
 }
 
 } // namespace
 
-DecodedTga DecodeTga(const std::string& bytes)
+DecodedTga DecodeTga(const std::string& b)
 {
     DecodedTga out;
-    Reader in{bytes};
-    if (!in.Take(18)) {
-        out.error = "short header";
-        return out;
-    }
-    out.type = in.At(2);
-    bool headerOk = (out.type == 2 || out.type == 10) && bytes.compare(3, 9, std::string(9, '\0')) == 0 && in.At(0) == 0 &&
-                    in.At(1) == 0;
-    int width = in.At(12) | in.At(13) << 8;
-    int height = in.At(14) | in.At(15) << 8;
-    out.bits = in.At(16);
-    if (!headerOk || width == 0 || height == 0 || (out.bits != 24 && out.bits != 32)) {
+    auto u8 = [&](size_t i) { return static_cast<uint8_t>(b[i]); };
+    if (b.size() < 18 || b.compare(0, 12, std::string("\0\0", 2) + char(u8(2)) + std::string(9, '\0')) != 0) {
         out.error = "bad header";
         return out;
     }
+    out.type = u8(2);
+    out.bits = u8(16);
+    int width = u8(12) | u8(13) << 8, height = u8(14) | u8(15) << 8;
+    if ((out.type != 2 && out.type != 10) || width == 0 || height == 0 || (out.bits != 24 && out.bits != 32)) {
+        out.error = "bad header";
+        return out;
+    }
+    size_t count = static_cast<size_t>(width) * height, pos = 18;
     std::vector<Rgba> fileOrder;
-    if (!DecodePixels(in, out, fileOrder, static_cast<size_t>(width) * height)) {
-        if (out.error.empty()) out.error = "short pixel data";
+    Rgba p;
+    while (fileOrder.size() < count) {
+        size_t n = 1;
+        bool run = false;
+        if (out.type == 10) {
+            if (pos >= b.size()) break;  // reported below
+            uint8_t h = u8(pos++);
+            run = h >= 128;
+            n = run ? h - 127 : h + 1;
+            if (fileOrder.size() + n > count) {
+                out.error = "Too many pixels read";
+                return out;
+            }
+            out.packets.push_back(run ? -static_cast<int>(n) : static_cast<int>(n));
+        }
+        for (size_t i = 0; i < n; ++i) {
+            if ((!run || i == 0) && !NextPixel(b, pos, out.bits / 8, p)) {
+                out.error = "short pixel data";
+                return out;
+            }
+            fileOrder.push_back(p);
+        }
+    }
+    if (fileOrder.size() < count) {
+        out.error = "short pixel data";
         return out;
     }
     out.image = Image(width, height);
-    for (int y = 0; y < height; ++y)
-        for (int x = 0; x < width; ++x) out.image.At(x, height - 1 - y) = fileOrder[static_cast<size_t>(y) * width + x];
+    for (size_t i = 0; i < count; ++i) out.image.At(static_cast<int>(i % width), height - 1 - static_cast<int>(i / width)) = fileOrder[i];
     out.ok = true;
     return out;
 }
