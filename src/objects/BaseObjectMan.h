@@ -1,7 +1,61 @@
 #pragma once
+#include <cstddef>
+#include <functional>
+#include <iosfwd>
+#include "objects/BaseObject.h"
+#include "objects/BaseObjectFactory.h"
 
-// Stand-in until the object model lands: the handle to the one object list.
+class LevelManager;
+
+// A handle to the one shared list of world objects; it holds no state of
+// its own. The list is created by the first handle and, when the last
+// handle goes, every object is deleted and the list freed.
 class BaseObjectMan {
 public:
-    void deleteAll() {}
+    BaseObjectMan();
+    ~BaseObjectMan();
+
+    BaseObjectMan(const BaseObjectMan&) = delete;
+    BaseObjectMan& operator=(const BaseObjectMan&) = delete;
+
+    // One simulation step of every live object, each followed at once by
+    // its collision walk. Walks the list from back to front.
+    void updateAll(float dt, const KeyState* keys);
+    // Sorts by draw layer, then type, keeping creation order among equals,
+    // and draws front to back.
+    void drawAll();
+    void removeDead();
+    void deleteAll();
+    void postLoadAll();
+    // The common 12-byte record and payload of every object that is
+    // neither a palette tool nor dead, front to back.
+    void saveAll(std::ostream& out);
+    // The topmost object (in draw order) whose box contains the point.
+    BaseObject* objectAt(float x, float y);
+    // Tells o about every live object overlapping it, whatever their
+    // solidity or freezing.
+    void collideWithAll(BaseObject* o);
+
+    // Visits every object in list order, front to back.
+    void forEach(const std::function<void(BaseObject*)>& visit) const;
+    std::size_t count() const;
+
+    static void createObject(ObjectType type, float x, float y, LevelManager* levman,
+                             std::istream* in)
+    {
+        BaseObjectFactory::createObject(type, x, y, levman, in);
+    }
+
+private:
+    friend class BaseObject;
+    // Called by BaseObject's constructor and destructor.
+    static oList::iterator link(BaseObject* o);
+    static void unlink(oList::iterator position);
+    static oList& list();
+
+    void collideWithPartners(BaseObject* o);
+    void sortForDrawing();
+
+    static oList* objects;
+    static int liveHandles;
 };

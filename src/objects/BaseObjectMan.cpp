@@ -1,0 +1,194 @@
+#include "objects/BaseObjectMan.h"
+#include <cmath>
+#include <cstdint>
+#include <cstring>
+#include <new>
+#include <ostream>
+#include "shell/Assertion.h"
+#include "shell/Shell.h"
+
+oList* BaseObjectMan::objects = nullptr;
+int BaseObjectMan::liveHandles = 0;
+
+namespace {
+
+// The object module's own handle keeps the list alive for the whole run.
+BaseObjectMan moduleHandle;
+
+// Visits the list from its last object to its first. Objects appended
+// meanwhile land behind the walk and are not visited. `visit` returns
+// true to stop the walk.
+template <typename Visit>
+void WalkBackward(oList& list, Visit visit)
+{
+    if (list.empty()) return;
+    for (auto it = std::prev(list.end());; --it) {
+        if (visit(*it) || it == list.begin()) return;
+    }
+}
+
+// Strict on both axes: boxes that only touch do not overlap.
+bool Overlap(const BaseObject& a, const BaseObject& b)
+{
+    auto [ax, ay] = a.getPosition();
+    auto [bx, by] = b.getPosition();
+    return std::fabs(ax - bx) < (a.getWidth() + b.getWidth()) * 0.5f &&
+           std::fabs(ay - by) < (a.getHeight() + b.getHeight()) * 0.5f;
+}
+
+bool Contains(const BaseObject& o, float x, float y)
+{
+    auto [ox, oy] = o.getPosition();
+    return std::fabs(ox - x) < o.getWidth() * 0.5f && std::fabs(oy - y) < o.getHeight() * 0.5f;
+}
+
+void WriteLittleEndian(std::ostream& out, uint32_t value)
+{
+    const char bytes[4] = {char(value & 0xFF), char((value >> 8) & 0xFF),
+                           char((value >> 16) & 0xFF), char((value >> 24) & 0xFF)};
+    out.write(bytes, 4);
+}
+
+void WriteFloat(std::ostream& out, float value)
+{
+    uint32_t bits;
+    std::memcpy(&bits, &value, sizeof bits);
+    WriteLittleEndian(out, bits);
+}
+
+} // namespace
+
+BaseObjectMan::BaseObjectMan()
+{
+    ++liveHandles;
+    list();
+}
+
+BaseObjectMan::~BaseObjectMan()
+{
+    if (--liveHandles > 0) return;
+    deleteAll();
+    // Objects a destructor made cannot be deleted safely any more; the list
+    // stays so that they still have somewhere to unlink from.
+    if (objects->empty()) {
+        delete objects;
+        objects = nullptr;
+    }
+}
+
+oList& BaseObjectMan::list()
+{
+    if (!objects) objects = new (std::nothrow) oList;
+    VK_ASSERT(objects != 0, "objects");
+    return *objects;
+}
+
+oList::iterator BaseObjectMan::link(BaseObject* o) { return list().insert(list().end(), o); }
+
+void BaseObjectMan::unlink(oList::iterator position) { list().erase(position); }
+
+void BaseObjectMan::updateAll(float dt, const KeyState* keys)
+{
+    WalkBackward(list(), [&](BaseObject* o) {
+        if (!o->isDead() && !o->isFrozen()) o->update(dt, keys);
+        if (!o->isDead() && !o->isStatic() && o->isSolid() && !o->isFrozen())
+            collideWithPartners(o);
+        return false;
+    });
+}
+
+void BaseObjectMan::collideWithPartners(BaseObject* o)
+{
+    WalkBackward(list(), [o](BaseObject* p) {
+        if (o->isDead()) return true;
+        if (p != o && !p->isDead() && p->isSolid() && !p->isFrozen() && Overlap(*o, *p)) {
+            o->collide(p);
+            p->collide(o);
+        }
+        return false;
+    });
+}
+
+void BaseObjectMan::collideWithAll(BaseObject* o)
+{
+    if (o->isDead()) return;
+    WalkBackward(list(), [o](BaseObject* p) {
+        if (o->isDead()) return true;
+        if (p != o && !p->isDead() && Overlap(*o, *p)) o->collide(p);
+        return false;
+    });
+}
+
+void BaseObjectMan::sortForDrawing()
+{
+    // std::list::sort is stable and keeps every stored position valid.
+    list().sort([](const BaseObject* a, const BaseObject* b) {
+        if (a->getDrawLayer() != b->getDrawLayer()) return a->getDrawLayer() < b->getDrawLayer();
+        return a->getType() < b->getType();
+    });
+}
+
+void BaseObjectMan::drawAll()
+{
+    sortForDrawing();
+    for (BaseObject* o : list()) o->draw();
+}
+
+BaseObject* BaseObjectMan::objectAt(float x, float y)
+{
+    sortForDrawing();
+    BaseObject* found = nullptr;
+    WalkBackward(list(), [&](BaseObject* o) {
+        if (Contains(*o, x, y)) found = o;
+        return found != nullptr;
+    });
+    return found;
+}
+
+void BaseObjectMan::removeDead()
+{
+    for (auto it = list().begin(); it != list().end();) {
+        BaseObject* o = *it++;
+        if (o->isDead()) delete o;
+    }
+}
+
+void BaseObjectMan::deleteAll()
+{
+    // Only the objects present now are deleted, so that anything a
+    // destructor makes is left behind and reported.
+    if (!list().empty()) {
+        BaseObject* last = list().back();
+        for (auto it = list().begin();;) {
+            BaseObject* o = *it++;
+            bool wasLast = o == last;
+            delete o;
+            if (wasLast) break;
+        }
+    }
+    if (!list().empty()) ErrorBox("Not clear!");
+}
+
+void BaseObjectMan::postLoadAll()
+{
+    for (BaseObject* o : list()) o->postLoad();
+}
+
+void BaseObjectMan::saveAll(std::ostream& out)
+{
+    for (BaseObject* o : list()) {
+        if (o->isTool() || o->isDead()) continue;
+        auto [x, y] = o->getPosition();
+        WriteLittleEndian(out, static_cast<uint32_t>(o->getType()));
+        WriteFloat(out, x);
+        WriteFloat(out, y);
+        o->save(out);
+    }
+}
+
+void BaseObjectMan::forEach(const std::function<void(BaseObject*)>& visit) const
+{
+    for (BaseObject* o : list()) visit(o);
+}
+
+std::size_t BaseObjectMan::count() const { return list().size(); }
