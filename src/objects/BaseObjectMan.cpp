@@ -1,4 +1,5 @@
 #include "objects/BaseObjectMan.h"
+#include "objects/BinaryIo.h"
 #include <cmath>
 #include <cstdint>
 #include <cstring>
@@ -40,20 +41,6 @@ bool Contains(const BaseObject& o, float x, float y)
 {
     auto [ox, oy] = o.getPosition();
     return std::fabs(ox - x) < o.getWidth() * 0.5f && std::fabs(oy - y) < o.getHeight() * 0.5f;
-}
-
-void WriteLittleEndian(std::ostream& out, uint32_t value)
-{
-    const char bytes[4] = {char(value & 0xFF), char((value >> 8) & 0xFF),
-                           char((value >> 16) & 0xFF), char((value >> 24) & 0xFF)};
-    out.write(bytes, 4);
-}
-
-void WriteFloat(std::ostream& out, float value)
-{
-    uint32_t bits;
-    std::memcpy(&bits, &value, sizeof bits);
-    WriteLittleEndian(out, bits);
 }
 
 } // namespace
@@ -179,9 +166,9 @@ void BaseObjectMan::saveAll(std::ostream& out)
     for (BaseObject* o : list()) {
         if (o->isTool() || o->isDead()) continue;
         auto [x, y] = o->getPosition();
-        WriteLittleEndian(out, static_cast<uint32_t>(o->getType()));
-        WriteFloat(out, x);
-        WriteFloat(out, y);
+        WriteU32(out, static_cast<uint32_t>(o->getType()));
+        WriteF32(out, x);
+        WriteF32(out, y);
         o->save(out);
     }
 }
@@ -192,3 +179,10 @@ void BaseObjectMan::forEach(const std::function<void(BaseObject*)>& visit) const
 }
 
 std::size_t BaseObjectMan::count() const { return list().size(); }
+
+bool BaseObjectMan::contains(const BaseObject* o) const
+{
+    for (BaseObject* p : list())
+        if (p == o) return true;
+    return false;
+}

@@ -38,6 +38,8 @@ public:
 
     // Visits every object in list order, front to back.
     void forEach(const std::function<void(BaseObject*)>& visit) const;
+    // Whether o is still in the world (not yet deleted).
+    bool contains(const BaseObject* o) const;
     std::size_t count() const;
 
     static void createObject(ObjectType type, float x, float y, LevelManager* levman,

@@ -67,11 +67,13 @@ TEST_F(GameDriverTest, MusicKeyTogglesAndTheTimerStandsStillWhileOff)
     EXPECT_NEAR(driver.MusicTimer(), 0.03f, 1e-6f);
 }
 
-TEST_F(GameDriverTest, EditAndPlayKeysSwitchTheLevelManagerState)
+TEST_F(GameDriverTest, EditKeyOpensTheEditorAndItsLoadPromptAndLettersThenType)
 {
     Press(2, 'E');
-    Run(5);
-    EXPECT_EQ(driver.GetLevelManager().GetState(), 1u);
+    // In the prompt, P is typing, not the play key.
+    Press(5, 'P');
+    Run(8);
+    EXPECT_EQ(driver.GetLevelManager().GetState(), 5);
 }
 
 TEST_F(GameDriverTest, FullscreenKeyHeldTogglesOnce)

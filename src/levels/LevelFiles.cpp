@@ -1,0 +1,84 @@
+#include <cstdio>
+#include <fstream>
+#include <sstream>
+#include "levels/AtomicFile.h"
+#include "levels/LevelManager.h"
+#include "levels/LevelRecords.h"
+#include "objects/BaseObjectFactory.h"
+#include "resources/DataName.h"
+#include "shell/Shell.h"
+
+namespace {
+const std::string LEVEL_DIR = "Data/Levels/";
+const std::string SAVE_FILE = "Data/Levels/save.dat";
+const std::string FIRST_LEVEL = "lev1.dat";
+}
+
+void LevelManager::LoadLevel(const std::string& name)
+{
+    objectManager.deleteAll();
+    selected = nullptr;
+    std::string bytes;
+    std::ifstream file(LEVEL_DIR + name, std::ios::binary);
+    if (file) {
+        std::ostringstream content;
+        content << file.rdbuf();
+        bytes = content.str();
+        // Each object reads its own payload from a stream holding just its
+        // record's payload, so a class can never read into the next record.
+        for (const LevelRecord& r : SplitLevelRecords(bytes)) {
+            std::istringstream payload(r.payload);
+            BaseObjectFactory::createObject(static_cast<ObjectType>(r.type), r.x, r.y, this, &payload);
+        }
+        levelComplete = false;
+        timer = 0.0f;
+        hint = "";
+        message = "";
+    } else {
+        ErrorBox("Could not open level for loading!");
+    }
+    if (state == STATE_EDITOR) BuildPalette();
+    objectManager.postLoadAll();
+}
+
+void LevelManager::SaveLevel(const std::string& name)
+{
+    std::ostringstream out;
+    objectManager.saveAll(out);
+    // Written beside the level and then put in its place, so that a failed
+    // write never destroys the level that was there.
+    if (!WriteFileAtomically(LEVEL_DIR + name, out.str()))
+        ErrorBox("Could not open save file!");
+}
+
+void LevelManager::LoadGame()
+{
+    if (state != STATE_PLAY) {
+        SetState(STATE_LOAD_PROMPT);
+        return;
+    }
+    std::ifstream save(SAVE_FILE);
+    if (save) {
+        std::string line;
+        std::getline(save, line);
+        if (!line.empty() && line.back() == '\r') line.pop_back();
+        currentLevel = line;
+    }
+    if (currentLevel.empty()) currentLevel = FIRST_LEVEL;
+    LoadLevel(currentLevel);
+}
+
+void LevelManager::SaveGame()
+{
+    if (state != STATE_PLAY) {
+        SetState(STATE_SAVE_PROMPT);
+        return;
+    }
+    WriteFileAtomically(SAVE_FILE, currentLevel);
+}
+
+void LevelManager::RestartLevel()
+{
+    if (currentLevel.empty()) currentLevel = FIRST_LEVEL;
+    LoadLevel(currentLevel);
+}

@@ -1,0 +1,125 @@
+// velkamire-replay: runs the whole game headless from a script of input
+// events, writing a trace of every frame and screenshots on request.
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include "PngWriter.h"
+#include "ReplayOptions.h"
+#include "ReplayScript.h"
+#include "TraceWriter.h"
+#include "resources/SoundManager.h"
+#include "shell/GameDriver.h"
+#include "shell/HeadlessPlatform.h"
+#include "shell/Shell.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+// The game as the shell sees it, with a look after every frame's Draw.
+class ReplayHooks : public GameHooks {
+public:
+    ReplayHooks(GameDriver& driver, HeadlessPlatform& platform, const ReplayOptions& options, TraceWriter& trace)
+        : driver(driver), platform(platform), options(options), trace(trace)
+    {
+    }
+
+    bool Initialize(GameWindow& w) override { return driver.Initialize(w); }
+    bool InitGL() override { return driver.InitGL(); }
+    void Update(uint32_t ms) override
+    {
+        elapsed += ms;
+        driver.Update(ms);
+    }
+    void Draw() override
+    {
+        driver.Draw();
+        auto range = options.screenshots.equal_range(frame);
+        for (auto it = range.first; it != range.second; ++it)
+            if (!SaveFramebufferPng(it->second, 800, 600))
+                std::fprintf(stderr, "velkamire-replay: could not write %s\n", it->second.c_str());
+        trace.FrameDrawn(frame, elapsed, driver, platform, sounds);
+        ++frame;
+    }
+    void ReleaseGLResources() override { driver.ReleaseGLResources(); }
+    void Deinitialize() override { driver.Deinitialize(); }
+    void OnMouseClick(int button) override { driver.OnMouseClick(button); }
+
+    std::vector<SoundPlay> sounds;
+
+private:
+    GameDriver& driver;
+    HeadlessPlatform& platform;
+    const ReplayOptions& options;
+    TraceWriter& trace;
+    uint32_t frame = 0;
+    uint32_t elapsed = 0;
+};
+
+std::string Absolute(const std::string& path) { return path.empty() ? path : fs::absolute(path).string(); }
+
+bool ReadScript(const std::string& path, ReplayScript& script)
+{
+    std::string text;
+    if (!path.empty()) {
+        std::ifstream in(path == "-" ? "/dev/stdin" : path, std::ios::binary);
+        if (!in) {
+            std::fprintf(stderr, "velkamire-replay: cannot read script %s\n", path.c_str());
+            return false;
+        }
+        std::ostringstream content;
+        content << in.rdbuf();
+        text = content.str();
+    }
+    std::string error;
+    if (!ParseReplayScript(text, script, error)) {
+        std::fprintf(stderr, "velkamire-replay: %s: %s\n", path.c_str(), error.c_str());
+        return false;
+    }
+    return true;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    ReplayOptions options;
+    std::string error;
+    if (!ParseReplayOptions(argc, argv, options, error)) {
+        std::fprintf(stderr, "velkamire-replay: %s\n%s", error.c_str(), REPLAY_USAGE);
+        return 2;
+    }
+    // Paths on the command line are the caller's, not the data directory's.
+    options.traceFile = Absolute(options.traceFile);
+    if (options.scriptFile != "-") options.scriptFile = Absolute(options.scriptFile);
+    for (auto& shot : options.screenshots) shot.second = Absolute(shot.second);
+
+    ReplayScript script;
+    if (!ReadScript(options.scriptFile, script)) return 2;
+    std::error_code ec;
+    fs::current_path(options.dataDir, ec);
+    if (ec) {
+        std::fprintf(stderr, "velkamire-replay: cannot enter %s\n", options.dataDir.c_str());
+        return 2;
+    }
+
+    TraceWriter trace;
+    if (!options.traceFile.empty() && !trace.Open(options.traceFile, options.traceEvery)) {
+        std::fprintf(stderr, "velkamire-replay: cannot write %s\n", options.traceFile.c_str());
+        return 2;
+    }
+
+    HeadlessPlatform platform(options.frameMs);
+    SetPlatform(&platform);
+    for (const ScriptEvent& e : script.events) platform.QueueInput(e.frame, e.message);
+    platform.SetFrameLimit(options.framesGiven ? options.frames : (script.empty() ? 1 : script.lastFrame + 1));
+
+    static GameDriver driver;
+    ReplayHooks hooks(driver, platform, options, trace);
+    SoundManager::SetPlayObserver([&hooks](uint32_t id, bool loop) { hooks.sounds.push_back({id, loop}); });
+    int code = RunProgram(platform, hooks);
+    SoundManager::SetPlayObserver(nullptr);
+    trace.Finish(!platform.StoppedByLimit());
+    return code == 0 ? 0 : 1;
+}

@@ -1,0 +1,61 @@
+#include "ReplayOptions.h"
+#include <cstdlib>
+
+const char* const REPLAY_USAGE =
+    "usage: velkamire-replay [--data DIR] [--frames N] [--frame-ms MS] [--trace FILE]\n"
+    "                        [--trace-every K] [--screenshot FRAME:FILE.png]... [SCRIPT]\n";
+
+namespace {
+
+bool ParseCount(const std::string& text, uint32_t& value, uint32_t minimum)
+{
+    if (text.empty() || text.find_first_not_of("0123456789") != std::string::npos || text.size() > 9)
+        return false;
+    value = static_cast<uint32_t>(std::strtoul(text.c_str(), nullptr, 10));
+    return value >= minimum;
+}
+
+} // namespace
+
+bool ParseReplayOptions(int argc, char** argv, ReplayOptions& o, std::string& error)
+{
+    for (int i = 1; i < argc; ++i) {
+        std::string arg = argv[i];
+        auto value = [&](std::string& out) {
+            if (i + 1 >= argc) return false;
+            out = argv[++i];
+            return true;
+        };
+        std::string v;
+        if (arg == "--data") {
+            if (!value(o.dataDir)) { error = "--data needs a directory"; return false; }
+        } else if (arg == "--frames") {
+            if (!value(v) || !ParseCount(v, o.frames, 0)) { error = "--frames needs a number"; return false; }
+            o.framesGiven = true;
+        } else if (arg == "--frame-ms") {
+            if (!value(v) || !ParseCount(v, o.frameMs, 1)) { error = "--frame-ms needs a number of at least 1"; return false; }
+        } else if (arg == "--trace") {
+            if (!value(o.traceFile)) { error = "--trace needs a file"; return false; }
+        } else if (arg == "--trace-every") {
+            if (!value(v) || !ParseCount(v, o.traceEvery, 1)) { error = "--trace-every needs a number of at least 1"; return false; }
+        } else if (arg == "--screenshot") {
+            size_t colon;
+            uint32_t frame = 0;
+            if (!value(v) || (colon = v.find(':')) == std::string::npos ||
+                !ParseCount(v.substr(0, colon), frame, 0) || colon + 1 >= v.size()) {
+                error = "--screenshot needs FRAME:FILE.png";
+                return false;
+            }
+            o.screenshots.emplace(frame, v.substr(colon + 1));
+        } else if (!arg.empty() && arg[0] == '-' && arg != "-") {
+            error = "unknown option " + arg;
+            return false;
+        } else if (o.scriptFile.empty()) {
+            o.scriptFile = arg;
+        } else {
+            error = "only one script may be given";
+            return false;
+        }
+    }
+    return true;
+}

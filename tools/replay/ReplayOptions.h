@@ -1,0 +1,20 @@
+#pragma once
+#include <cstdint>
+#include <map>
+#include <string>
+
+struct ReplayOptions {
+    std::string dataDir = ".";
+    bool framesGiven = false;
+    uint32_t frames = 0;
+    uint32_t frameMs = 10;
+    std::string traceFile;
+    uint32_t traceEvery = 1;
+    std::multimap<uint32_t, std::string> screenshots;  // frame -> PNG path
+    std::string scriptFile;
+};
+
+// Parses the command line; false with a message for bad arguments.
+bool ParseReplayOptions(int argc, char** argv, ReplayOptions& options, std::string& error);
+
+extern const char* const REPLAY_USAGE;
