@@ -18,26 +18,47 @@ std::string AtLine(const LevelRecord& r)
     return "at " + FormatCoordinate(r.xBits) + " " + FormatCoordinate(r.yBits) + " " + FormatObject(r) + "\n";
 }
 
-// Which records go on the map. Within one run of records that the compiler
-// keeps together (one draw rank when sorted, the whole file when not), the
-// map's share is the longest leading part that is on the grid in reading
-// order; the rest follows as "at" lines, which the compiler puts after it.
-std::vector<int> MapCells(const std::vector<LevelRecord>& records, bool sorted)
+// Where a record goes: on the map (its cell), or an "at" line before or after it.
+struct Placement {
+    int cell = -1;
+    bool beforeMap = false;
+};
+
+// Within one run of records that the compiler keeps together, the map takes
+// the longest stretch that lies on the grid in cell order; the records before
+// it become "at" lines before the map, those after it "at" lines after.
+void PlaceRun(const std::vector<LevelRecord>& records, size_t begin, size_t end, std::vector<Placement>& places)
 {
-    std::vector<int> cells(records.size(), -1);
+    size_t best = begin, bestLength = 0, stretch = begin;
     int last = -1;
-    bool open = true;
-    for (size_t i = 0; i < records.size(); ++i) {
-        if (sorted && i > 0 && !SameDrawRank(records[i - 1], records[i])) {
-            last = -1;
-            open = true;
-        }
+    for (size_t i = begin; i < end; ++i) {
         int cell = CellAt(records[i].xBits, records[i].yBits);
-        open = open && cell >= 0 && cell >= last;
-        if (open)
-            cells[i] = last = cell;
+        if (cell < 0 || cell < last)
+            stretch = cell < 0 ? i + 1 : i;
+        last = cell;
+        if (i + 1 - stretch > bestLength) {
+            best = stretch;
+            bestLength = i + 1 - stretch;
+        }
     }
-    return cells;
+    for (size_t i = begin; i < end; ++i) {
+        places[i].beforeMap = i < best;
+        if (i >= best && i < best + bestLength)
+            places[i].cell = CellAt(records[i].xBits, records[i].yBits);
+    }
+}
+
+// The runs are one draw rank each when the records are sorted, else the whole file.
+std::vector<Placement> PlaceRecords(const std::vector<LevelRecord>& records, bool sorted)
+{
+    std::vector<Placement> places(records.size());
+    for (size_t begin = 0, end; begin < records.size(); begin = end) {
+        for (end = begin + 1; end < records.size(); ++end)
+            if (sorted && !SameDrawRank(records[begin], records[end]))
+                break;
+        PlaceRun(records, begin, end, places);
+    }
+    return places;
 }
 
 class LegendBuilder {
@@ -81,40 +102,49 @@ std::string Ruler()
     return tens + "\n" + units + "\n";
 }
 
-// A map with legend and "at" lines, or false when the keys run out.
-bool MapForm(const std::vector<LevelRecord>& records, std::string& text)
+// The map rows for the cells' stacks, or false when the legend keys run out.
+bool MapRows(const std::vector<ObjectStack>& cells, LegendBuilder& legend, std::string& rows)
 {
-    bool sorted = IsDrawSorted(records);
-    std::vector<int> cellOf = MapCells(records, sorted);
-    std::vector<ObjectStack> cells(GRID_COLUMNS * GRID_ROWS);
-    std::string atLines;
-    for (size_t i = 0; i < records.size(); ++i) {
-        if (cellOf[i] >= 0)
-            cells[cellOf[i]].push_back(records[i]);
-        else
-            atLines += AtLine(records[i]);
-    }
-    LegendBuilder legend;
-    std::string rows;
     for (int r = 0; r < GRID_ROWS; ++r) {
         std::string row = "|";
         for (int column = 0; column < GRID_COLUMNS; ++column) {
-            char key = legend.KeyFor(cells[r * GRID_COLUMNS + column]);
+            char key = legend.KeyFor(cells[CellIndex(column, GRID_ROWS - 1 - r)]);
             if (!key)
                 return false;
             row += key;
         }
         rows += row + "|  # y=" + FormatCoordinate(CellYBits(GRID_ROWS - 1 - r)) + "\n";
     }
+    return true;
+}
+
+// A map with legend and "at" lines, or false when the legend keys run out.
+bool MapForm(const std::vector<LevelRecord>& records, std::string& text)
+{
+    bool sorted = IsDrawSorted(records);
+    std::vector<Placement> places = PlaceRecords(records, sorted);
+    std::vector<ObjectStack> cells(GRID_COLUMNS * GRID_ROWS);
+    std::string before, after;
     bool anyOnMap = false;
-    for (int cell : cellOf)
-        anyOnMap = anyOnMap || cell >= 0;
+    for (size_t i = 0; i < records.size(); ++i) {
+        anyOnMap = anyOnMap || places[i].cell >= 0;
+        if (places[i].cell >= 0)
+            cells[places[i].cell].push_back(records[i]);
+        else
+            (places[i].beforeMap ? before : after) += AtLine(records[i]);
+    }
+    LegendBuilder legend;
+    std::string rows;
+    if (!MapRows(cells, legend, rows))
+        return false;
     text = sorted ? "" : "order as-written\n";
     text += legend.Lines();
+    if (!before.empty())
+        text += "\n" + before;
     if (anyOnMap)
         text += "\n" + Ruler() + rows;
-    if (!atLines.empty())
-        text += "\n" + atLines;
+    if (!after.empty())
+        text += "\n" + after;
     return true;
 }
 

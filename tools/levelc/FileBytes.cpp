@@ -1,5 +1,6 @@
 #include "FileBytes.h"
 #include <cstdio>
+#include <filesystem>
 #include <fstream>
 #include <iostream>
 #include <iterator>
@@ -8,6 +9,9 @@ namespace levelc {
 
 bool ReadFileBytes(const std::string& path, std::string& bytes)
 {
+    std::error_code ignored;
+    if (std::filesystem::is_directory(path, ignored))
+        return false;
     std::ifstream in(path, std::ios::binary);
     if (!in)
         return false;

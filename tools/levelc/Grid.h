@@ -13,10 +13,12 @@ uint32_t CellXBits(int column);
 uint32_t CellYBits(int row);
 
 // The cell whose centre has exactly these coordinate bits (so -0 is off the
-// grid): its index in map order, top row first, or -1.
+// grid): its index in the compiler's cell order, or -1.
 int CellAt(uint32_t xBits, uint32_t yBits);
 
-// Map order index of a cell.
-inline int CellIndex(int column, int row) { return (GRID_ROWS - 1 - row) * GRID_COLUMNS + column; }
+// The compiler takes cells bottom row first, left to right in each row: the
+// order in which the editor's fill makes tiles, so filled areas keep a map
+// when a level saved by the editor is decompiled.
+inline int CellIndex(int column, int row) { return row * GRID_COLUMNS + column; }
 
 }  // namespace levelc

@@ -67,6 +67,8 @@ private:
                                      std::to_string(GRID_COLUMNS));
         if (source.mapRows.size() == GRID_ROWS)
             return Error(lineNo, "the map has more than " + std::to_string(GRID_ROWS) + " rows");
+        if (source.mapRows.empty())
+            source.placedBeforeMap = source.placed.size();
         source.mapRows.push_back(cells);
         source.mapRowLines.push_back(lineNo);
     }

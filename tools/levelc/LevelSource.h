@@ -8,7 +8,7 @@ namespace levelc {
 // How the compiler orders the records it writes.
 enum class RecordOrder {
     Drawing,    // "order sorted" (the default): stably by draw layer, then type
-    AsWritten,  // "order as-written": map cells in reading order, then "at" lines
+    AsWritten,  // "order as-written": objects in source order, the map's at its first row
 };
 
 // An object of the source with the line it came from.
@@ -26,6 +26,7 @@ struct LevelSource {
     Legend legend;  // the source's own entries
     std::map<char, int> legendLines;
     std::vector<SourceObject> placed;  // "at" lines, with their positions
+    size_t placedBeforeMap = 0;        // how many of them come before the first map row
 };
 
 // Reads a level source. Problems are appended to `errors` as

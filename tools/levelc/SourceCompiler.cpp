@@ -22,11 +22,11 @@ std::string Describe(char c)
     return "byte " + std::to_string(static_cast<unsigned char>(c));
 }
 
-// Map cells in reading order, each cell's stack bottom first.
+// Map cells in cell order (bottom row first), each cell's stack bottom first.
 void ExpandMap(const LevelSource& source, const std::string& sourceName, std::vector<SourceObject>& objects,
                std::vector<std::string>& errors)
 {
-    for (size_t r = 0; r < source.mapRows.size(); ++r) {
+    for (size_t r = source.mapRows.size(); r-- > 0;) {
         int row = GRID_ROWS - 1 - static_cast<int>(r);
         int line = source.mapRowLines[r];
         for (int column = 0; column < GRID_COLUMNS; ++column) {
@@ -63,9 +63,11 @@ void CheckUnterminated(const std::vector<SourceObject>& objects, const std::stri
 std::vector<SourceObject> ArrangeObjects(const LevelSource& source, const std::string& sourceName,
                                          std::vector<std::string>& errors)
 {
-    std::vector<SourceObject> objects;
+    // Source order, with the whole map standing where its first row is.
+    auto split = source.placed.begin() + static_cast<std::ptrdiff_t>(source.placedBeforeMap);
+    std::vector<SourceObject> objects(source.placed.begin(), split);
     ExpandMap(source, sourceName, objects, errors);
-    objects.insert(objects.end(), source.placed.begin(), source.placed.end());
+    objects.insert(objects.end(), split, source.placed.end());
     if (source.order == RecordOrder::Drawing)
         SortForDrawing(objects, [](const SourceObject& o) -> const LevelRecord& { return o.record; });
     CheckUnterminated(objects, sourceName, errors);

@@ -82,6 +82,7 @@ TEST(LevelcCommand, UsageAndMissingFiles)
     EXPECT_NE(Slurp(dir.File("err.txt")).find("usage:"), std::string::npos);
     EXPECT_EQ(RunCommand(dir, Levelc("decompile " + dir.File("missing.dat") + " -")), 1);
     EXPECT_NE(Slurp(dir.File("err.txt")).find("cannot read"), std::string::npos);
+    EXPECT_EQ(RunCommand(dir, Levelc("compile " + dir.Path().string() + " " + dir.File("x.dat"))), 1);
 }
 
 TEST(SaveFileScript, WritesTheFirstLevelOnlyWhenMissing)

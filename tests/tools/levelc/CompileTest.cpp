@@ -29,11 +29,11 @@ std::string Compile(const std::string& text)
 
 }  // namespace
 
-TEST(LevelCompile, SortedOrderIsDrawLayerThenTypeThenReadingOrder)
+TEST(LevelCompile, SortedOrderIsDrawLayerThenTypeThenCellOrder)
 {
     LevelBytes expected;
-    // Layer 1: floors in reading order (the upper row first), the plate, the burner.
-    expected.Record(0, 32, 124).Record(0, 32, 92).Record(0, 64, 92).Record(0, 128, 92).Record(0, 160, 92);
+    // Layer 1: floors in cell order (the lower row first), the plate, the burner.
+    expected.Record(0, 32, 92).Record(0, 64, 92).Record(0, 128, 92).Record(0, 160, 92).Record(0, 32, 124);
     expected.Record(17, 96, 92).Word(7).Word(1);
     expected.Record(19, 48.5f, -0.0f).Word(7);
     // Layer 2: wall, then block; layer 3 zombie; layer 5 player; layer 6 elevator.
@@ -48,18 +48,19 @@ TEST(LevelCompile, SortedOrderIsDrawLayerThenTypeThenReadingOrder)
     EXPECT_EQ(Compile(RoomSource("order sorted\n")), expected.Bytes());
 }
 
-TEST(LevelCompile, AsWrittenOrderIsMapCellsThenAtLines)
+TEST(LevelCompile, AsWrittenOrderIsSourceOrderWithMapCellsBottomRowFirst)
 {
     LevelBytes expected;
-    expected.Record(0, 32, 124).Record(3, 32, 124);
+    expected.Record(1, 1, 1);
     expected.Record(1, 0, 92).Record(0, 32, 92).Record(0, 64, 92).Record(5, 64, 92);
     expected.Record(17, 96, 92).Word(7).Word(1);
     expected.Record(0, 128, 92).Record(16, 128, 92).Word(1);
     expected.Record(0, 160, 92).Record(14, 160, 92).Name("lev2.dat");
+    expected.Record(0, 32, 124).Record(3, 32, 124);
     expected.Record(19, 48.5f, -0.0f).Word(7);
     expected.Record(99, 10, 20);
 
-    EXPECT_EQ(Compile(RoomSource("order as-written\n")), expected.Bytes());
+    EXPECT_EQ(Compile(RoomSource("order as-written\nat 1 1 wall\n")), expected.Bytes());
 }
 
 TEST(LevelCompile, CornersOfTheGridAndParameterSpellings)
@@ -68,7 +69,7 @@ TEST(LevelCompile, CornersOfTheGridAndParameterSpellings)
                        "at 1e-45 0x7fc00001 zombie -5 + hit-switch 4294967295 2 + text \"a \\\"b\\\"\\x01\\\\\"\n"
                        "at 0 0 text \"tail\" unterminated\n";
     LevelBytes expected;
-    expected.Record(1, 0, 572).Record(0, 800, 28);
+    expected.Record(0, 800, 28).Record(1, 0, 572);
     uint32_t nanBits = 0x7fc00001;
     float nan;
     std::memcpy(&nan, &nanBits, 4);
@@ -77,13 +78,6 @@ TEST(LevelCompile, CornersOfTheGridAndParameterSpellings)
     expected.Record(21, 1e-45f, nan).Name(std::string("a \"b\"\x01\\"));
     expected.Record(21, 0, 0).Name("tail", false);
     EXPECT_EQ(Compile(text), expected.Bytes());
-}
-
-TEST(LevelCompile, EmptySourceGivesEmptyLevel)
-{
-    EXPECT_EQ(Compile(""), "");
-    EXPECT_EQ(Compile("# nothing here\n\n   \n"), "");
-    EXPECT_EQ(Compile(MapText({})), "");
 }
 
 TEST(LevelCompile, CrLfLinesAndTabsBetweenWords)
