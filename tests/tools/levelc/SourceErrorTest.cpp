@@ -61,17 +61,21 @@ TEST(LevelSourceErrors, LegendKeys)
 
 TEST(LevelSourceErrors, ObjectParameters)
 {
-    ExpectError("at 1 2 hit-switch 3\n", 1, "expected hit-switch's state");
-    ExpectError("at 1 2 pressure-switch -1 on\n", 1, "switch id must be a whole number");
-    ExpectError("at 1 2 zombie sideways\n", 1, "direction must be left, right, up, down");
-    ExpectError("at 1 2 burner 4294967296\n", 1, "burner's switch id");
-    ExpectError("at 1 2 elevator lev2.dat\n", 1, "must be in double quotes");
-    ExpectError("at 1 2 text \"a\\x00b\"\n", 1, "cannot hold a zero byte");
-    ExpectError("at 1 2 text \"open\n", 1, "no closing \"");
-    ExpectError("at 1 2 text \"a\\n\"\n", 1, "bad escape");
-    ExpectError("at 1 2 floor wall\n", 1, "expected '+' or the end of the line, found 'wall'");
-    ExpectError("at 1 2 floor +\n", 1, "expected an object type");
-    ExpectError("at 1 2 3000000000\n", 1, "unknown object type '3000000000'");
+    const std::pair<const char*, const char*> cases[] = {
+        {"hit-switch 3", "expected hit-switch's state"},
+        {"pressure-switch -1 on", "switch id must be a whole number"},
+        {"zombie sideways", "direction must be left, right, up, down"},
+        {"burner 4294967296", "burner's switch id"},
+        {"elevator lev2.dat", "must be in double quotes"},
+        {"text \"a\\x00b\"", "cannot hold a zero byte"},
+        {"text \"open", "no closing \""},
+        {"text \"a\\n\"", "bad escape"},
+        {"floor wall", "expected '+' or the end of the line, found 'wall'"},
+        {"floor +", "expected an object type"},
+        {"3000000000", "unknown object type '3000000000'"},
+    };
+    for (const auto& [objects, part] : cases)
+        ExpectError(std::string("at 1 2 ") + objects + "\n", 1, part);
 }
 
 TEST(LevelSourceErrors, Statements)
