@@ -8,4 +8,4 @@ target_compile_definitions(velkamire_levelc_tests PRIVATE
     LEVELC_SAVE_SCRIPT="${CMAKE_SOURCE_DIR}/tools/levelc/EnsureSaveFile.cmake"
     LEVELC_CMAKE="${CMAKE_COMMAND}")
 add_dependencies(velkamire_levelc_tests velkamire-levelc)
-gtest_discover_tests(velkamire_levelc_tests DISCOVERY_TIMEOUT 60)
+velkamire_discover_tests(velkamire_levelc_tests)
