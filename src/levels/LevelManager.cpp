@@ -1,5 +1,6 @@
 #include "levels/LevelManager.h"
 #include "objects/BaseObject.h"
+#include "objects/Makers.h"
 #include "shell/Assertion.h"
 #include "shell/KeyState.h"
 #include "shell/Shell.h"
@@ -27,6 +28,7 @@ LevelManager::LevelManager(stext::TextStream* stream)
       textStream(stream),
       messageBox(stream, PROMPT_WIDTH_IN_LINES * stream->GetFontSize())
 {
+    LinkMakers();
 }
 
 LevelManager::~LevelManager() { switches.Clear(); }
