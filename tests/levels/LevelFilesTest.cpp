@@ -1,0 +1,139 @@
+#include <filesystem>
+#include "LevelTestWorld.h"
+#include "levels/AtomicFile.h"
+#include "levels/LevelRecords.h"
+
+namespace {
+
+using LevelFiles = LevelTestWorld;
+using BoxList = std::vector<std::string>;
+
+TEST_F(LevelFiles, SavingWhatWasLoadedGivesTheSameBytesAgain)
+{
+    std::string bytes = Record(LASER_TYPE, 32, 92) + Record(LASER_TYPE, -0.5f, 1e-7f) + Record(LASER_TYPE, 800, 572);
+    WriteLevel("a.dat", bytes);
+    level->LoadLevel("a.dat");
+    EXPECT_EQ(man.count(), 3u);
+    level->SaveLevel("b.dat");
+    EXPECT_EQ(ReadFile(LevelPath("b.dat")), bytes);
+    level->LoadLevel("b.dat");
+    level->SaveLevel("c.dat");
+    EXPECT_EQ(ReadFile(LevelPath("c.dat")), bytes);
+    EXPECT_TRUE(Boxes().empty());
+}
+
+TEST_F(LevelFiles, TypesWithoutMakersAreSkippedAsTwelveBytes)
+{
+    WriteLevel("a.dat", Record(99, 1, 2) + Record(LASER_TYPE, 3, 4) + Record(FREEZE_BEAM_TYPE, 5, 6));
+    level->LoadLevel("a.dat");
+    EXPECT_EQ(ProbeMaker::made, 1);
+    EXPECT_EQ(man.count(), 1u);
+}
+
+TEST_F(LevelFiles, ARecordCutShortIsDroppedNotInvented)
+{
+    std::string whole = Record(LASER_TYPE, 3, 4);
+    for (size_t cut : {1u, 4u, 8u, 11u}) {
+        WriteLevel("a.dat", whole + whole.substr(0, cut));
+        level->LoadLevel("a.dat");
+        EXPECT_EQ(man.count(), 1u) << "cut after " << cut << " bytes";
+    }
+    // A switch whose id and state are cut off is dropped too.
+    std::string sw = Record(HIT_SWITCH_TYPE, 0, 0) + std::string("\x01\0\0\0\x01", 5);
+    auto records = SplitLevelRecords(whole + sw);
+    ASSERT_EQ(records.size(), 1u);
+    EXPECT_EQ(records[0].type, uint32_t(LASER_TYPE));
+}
+
+TEST_F(LevelFiles, PayloadsAreSplitByType)
+{
+    std::string bytes = Record(HIT_SWITCH_TYPE, 0, 0) + std::string(8, '\x02') + Record(ZOMBIE_TYPE, 0, 0) +
+                        std::string(4, '\x01') + Record(ELEVATOR_TYPE, 0, 0) + std::string("lev2.dat\0", 9) +
+                        Record(TEXT_TYPE, 0, 0) + "runs to the end";
+    auto records = SplitLevelRecords(bytes);
+    ASSERT_EQ(records.size(), 4u);
+    EXPECT_EQ(records[0].payload.size(), 8u);
+    EXPECT_EQ(records[1].payload.size(), 4u);
+    EXPECT_EQ(records[2].payload, std::string("lev2.dat\0", 9));
+    EXPECT_EQ(records[3].payload, "runs to the end");
+}
+
+TEST_F(LevelFiles, MissingAndEmptyLevels)
+{
+    man.deleteAll();
+    new Probe("old", 1, 1);
+    level->LoadLevel("missing.dat");
+    EXPECT_EQ(man.count(), 0u);  // the old world is gone even so
+    EXPECT_EQ(Boxes(), (BoxList{"Error: Could not open level for loading!"}));
+
+    WriteLevel("empty.dat", "");
+    level->LoadLevel("empty.dat");
+    EXPECT_EQ(Boxes().size(), 1u);
+    EXPECT_FALSE(level->IsLevelComplete());
+}
+
+TEST_F(LevelFiles, AFailedSaveLeavesTheOldLevelWhole)
+{
+    WriteLevel("keep.dat", Record(LASER_TYPE, 1, 2));
+    new Probe("new", 5, 5);
+    // The temporary file cannot be made: a folder stands in its place.
+    std::filesystem::create_directory(LevelPath("keep.dat.tmp"));
+    level->SaveLevel("keep.dat");
+    EXPECT_EQ(ReadFile(LevelPath("keep.dat")), Record(LASER_TYPE, 1, 2));
+    EXPECT_EQ(Boxes(), (BoxList{"Error: Could not open save file!"}));
+
+    level->SaveLevel("no/such/folder.dat");
+    EXPECT_EQ(Boxes().size(), 2u);
+}
+
+TEST_F(LevelFiles, AtomicWritesReplaceWholeOrNotAtAll)
+{
+    std::string path = LevelPath("f.dat");
+    ASSERT_TRUE(WriteFileAtomically(path, "first"));
+    ASSERT_TRUE(WriteFileAtomically(path, "second"));
+    EXPECT_EQ(ReadFile(path), "second");
+    EXPECT_FALSE(std::filesystem::exists(path + ".tmp"));
+    // Renaming over a folder fails; the folder stays and no temporary is left.
+    std::filesystem::create_directory(LevelPath("dir.dat"));
+    EXPECT_FALSE(WriteFileAtomically(LevelPath("dir.dat"), "x"));
+    EXPECT_TRUE(std::filesystem::is_directory(LevelPath("dir.dat")));
+    EXPECT_FALSE(std::filesystem::exists(LevelPath("dir.dat.tmp")));
+}
+
+TEST_F(LevelFiles, SaveFileRules)
+{
+    // No save file: the initial name "save.dat" is tried as a level.
+    level->LoadGame();
+    EXPECT_EQ(level->GetCurrentLevel(), "save.dat");
+    EXPECT_EQ(Boxes(), (BoxList{"Error: Could not open level for loading!"}));
+
+    // An empty first line starts the first level.
+    WriteLevel("save.dat", "\nlev9.dat\n");
+    WriteLevel("lev1.dat", Record(LASER_TYPE, 1, 1));
+    level->LoadGame();
+    EXPECT_EQ(level->GetCurrentLevel(), "lev1.dat");
+    EXPECT_EQ(man.count(), 1u);
+
+    // The first line is the level; a carriage return is not part of it.
+    WriteLevel("save.dat", "lev1.dat\r\nrest");
+    level->LoadGame();
+    EXPECT_EQ(level->GetCurrentLevel(), "lev1.dat");
+
+    // Saving writes the bare name with no line end.
+    level->SaveGame();
+    EXPECT_EQ(ReadFile(LevelPath("save.dat")), "lev1.dat");
+}
+
+TEST_F(LevelFiles, RestartLoadsTheCurrentLevelAgainOrTheFirst)
+{
+    WriteLevel("lev1.dat", Record(LASER_TYPE, 1, 1) + Record(LASER_TYPE, 2, 2));
+    level->LoadGame();  // no save file: tries "save.dat"
+    WriteLevel("save.dat", "");
+    level->LoadGame();
+    EXPECT_EQ(man.count(), 2u);
+    man.deleteAll();
+    level->RestartLevel();
+    EXPECT_EQ(man.count(), 2u);
+}
+
+}  // namespace
