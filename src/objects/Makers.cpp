@@ -1,7 +1,51 @@
 #include "objects/Makers.h"
 #include "objects/BaseObjectFactory.h"
+#include "objects/Block.h"
+#include "objects/Elevator.h"
+#include "objects/Floor.h"
+#include "objects/Player.h"
+#include "objects/Wall.h"
+
+namespace {
+
+// Makers for classes built from the position alone.
+template <typename T, ObjectType TYPE>
+class PlaceMaker : public BaseObjectFactory {
+public:
+    PlaceMaker() : BaseObjectFactory(TYPE) {}
+    void create(float x, float y, LevelManager*, std::istream*) override { new T(x, y); }
+};
+
+// Makers for classes that reach the level manager.
+template <typename T, ObjectType TYPE>
+class ManagedMaker : public BaseObjectFactory {
+public:
+    ManagedMaker() : BaseObjectFactory(TYPE) {}
+    void create(float x, float y, LevelManager* levman, std::istream*) override { new T(x, y, levman); }
+};
+
+// Makers for classes that also read parameters from the level file.
+template <typename T, ObjectType TYPE>
+class RecordMaker : public BaseObjectFactory {
+public:
+    RecordMaker() : BaseObjectFactory(TYPE) {}
+    void create(float x, float y, LevelManager* levman, std::istream* in) override { new T(x, y, levman, in); }
+};
+
+class FLOOR_TYPE_Maker : public PlaceMaker<Floor, FLOOR_TYPE> {};
+class WALL_TYPE_Maker : public PlaceMaker<Wall, WALL_TYPE> {};
+class ELEVATOR_TYPE_Maker : public RecordMaker<Elevator, ELEVATOR_TYPE> {};
+class BLOCK_TYPE_Maker : public PlaceMaker<Block, BLOCK_TYPE> {};
+class PLAYER_TYPE_Maker : public ManagedMaker<Player, PLAYER_TYPE> {};
+
+} // namespace
 
 // The makers, constructed at start-up in this order and destroyed at exit
 // in reverse. Each class's maker joins the list when the class exists.
+static FLOOR_TYPE_Maker floorMaker;
+static WALL_TYPE_Maker wallMaker;
+static ELEVATOR_TYPE_Maker elevatorMaker;
+static BLOCK_TYPE_Maker blockMaker;
+static PLAYER_TYPE_Maker playerMaker;
 
 void LinkMakers() {}

@@ -1,30 +1,10 @@
 #include "Json.h"
+#include "objects/TraceJson.h"
 #include <cmath>
 #include <cstdio>
 
-std::string JsonString(const std::string& text)
-{
-    std::string out = "\"";
-    for (unsigned char c : text) {
-        switch (c) {
-        case '"': out += "\\\""; break;
-        case '\\': out += "\\\\"; break;
-        case '\n': out += "\\n"; break;
-        case '\r': out += "\\r"; break;
-        case '\t': out += "\\t"; break;
-        default:
-            if (c < 0x20 || c >= 0x80) {
-                // Bytes are Latin-1 characters; write them as code points.
-                char buffer[8];
-                std::snprintf(buffer, sizeof buffer, "\\u%04x", c);
-                out += buffer;
-            } else {
-                out += static_cast<char>(c);
-            }
-        }
-    }
-    return out + "\"";
-}
+// The objects' own trace members escape their strings the same way.
+std::string JsonString(const std::string& text) { return TraceJsonString(text); }
 
 std::string JsonFloat(float value)
 {

@@ -1,0 +1,19 @@
+#pragma once
+#include <functional>
+#include "objects/BaseObject.h"
+
+// The editor's fill for floors and walls: clicking elsewhere with a placed
+// tile selected paints every cell of the 32-pixel lattice of the rectangle
+// between the tile and the click. place(col, row) is called for each cell
+// except the selected tile's own; cells already holding a tile get
+// another, since nothing looks at what stands there.
+void FillTiles(float tileX, float tileY, float clickX, float clickY,
+               const std::function<void(float, float)>& place);
+
+// Fills with new objects of the selected tile's own class.
+template <typename Tile>
+void PaintTiles(const BaseObject& selected, float clickX, float clickY)
+{
+    auto [x, y] = selected.getPosition();
+    FillTiles(x, y, clickX, clickY, [](float col, float row) { new Tile(col, row); });
+}
