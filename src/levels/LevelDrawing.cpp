@@ -1,12 +1,14 @@
 #include <GL/gl.h>
 #include "levels/LevelManager.h"
 #include "objects/BaseObject.h"
+#include "objects/Player.h"
 #include "resources/QuadDrawing.h"
 #include "text/TextStream.h"
 
 namespace {
 constexpr uint32_t RED = 0xFF0000;
 constexpr uint32_t BLACK = 0x000000;
+constexpr uint32_t BLUE = 0x0000FF;
 }
 
 void LevelManager::Draw()
@@ -47,6 +49,14 @@ void LevelManager::DrawHud()
     DrawQuad(128, 488, 32, 32);
     hudRightBadge.Bind();
     DrawQuad(160, 488, 32, 32);
+    DrawNitrogenCount();
+}
+
+void LevelManager::DrawNitrogenCount()
+{
+    if (!player) return;
+    *textStream << stext::Align(1, 1) << stext::Pos(140, 476) << stext::Color(BLUE) << player->getNitrogen()
+                << stext::End;
 }
 
 void LevelManager::DrawCredits()

@@ -1,6 +1,7 @@
 #include "levels/LevelManager.h"
 #include "objects/BaseObject.h"
 #include "objects/Makers.h"
+#include "objects/Player.h"
 #include "shell/Assertion.h"
 #include "shell/KeyState.h"
 #include "shell/Shell.h"
@@ -174,6 +175,11 @@ void LevelManager::Prompt(const std::string& label, const std::string& defaultTe
     promptor = asker;
     VK_ASSERT(promptor != 0, "levels");
     SetState(STATE_OBJECT_PROMPT);
+}
+
+std::pair<float, float> LevelManager::GetPlayerPosition() const
+{
+    return player ? player->getPosition() : std::make_pair(0.0f, 0.0f);
 }
 
 void LevelManager::ClearPlayer(Player* p)

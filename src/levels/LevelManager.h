@@ -1,6 +1,7 @@
 #pragma once
 #include <cstdint>
 #include <string>
+#include <utility>
 #include "effects/ParticleSystem.h"
 #include "levels/SwitchRegistry.h"
 #include "objects/BaseObjectMan.h"
@@ -56,6 +57,8 @@ public:
     void SetPlayer(Player* p) { player = p; }
     void ClearPlayer(Player* p);
     Player* GetPlayer() const { return player; }
+    // The player's centre, or (0, 0) when the level has no player.
+    std::pair<float, float> GetPlayerPosition() const;
     bool AddSwitch(Switch* s, uint32_t id) { return switches.AddSwitch(s, id); }
     void RemoveSwitch(Switch* s, uint32_t id) { switches.RemoveSwitch(s, id); }
     bool IsSwitchOn(uint32_t id) const { return switches.IsSwitchOn(id); }
@@ -81,6 +84,7 @@ private:
     void BuildPalette();
     void DrawPlay();
     void DrawHud();
+    void DrawNitrogenCount();
     void DrawCredits();
     void DrawSelection();
 

@@ -1,4 +1,5 @@
 #include "objects/Block.h"
+#include "objects/Interpolate.h"
 #include <cmath>
 #include <ostream>
 #include "resources/QuadDrawing.h"
@@ -21,7 +22,7 @@ Block::Block(float x, float y)
 
 std::pair<float, float> Block::current() const
 {
-    return {toX * progress + fromX * (1.0f - progress), toY * progress + fromY * (1.0f - progress)};
+    return {Interpolate(fromX, toX, progress), Interpolate(fromY, toY, progress)};
 }
 
 void Block::draw()

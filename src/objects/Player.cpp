@@ -1,4 +1,5 @@
 #include "objects/Player.h"
+#include "objects/Interpolate.h"
 #include <GL/gl.h>
 #include <cmath>
 #include <ostream>
@@ -60,8 +61,8 @@ void Player::update(float dt, const KeyState* keys)
         if (x == toX && y == toY) actOnKeys(keys);
     }
     if (progress >= 1.0f) settleBrokenStep();
-    x = fromX * (1.0f - progress) + toX * progress;
-    y = fromY * (1.0f - progress) + toY * progress;
+    x = Interpolate(fromX, toX, progress);
+    y = Interpolate(fromY, toY, progress);
 }
 
 void Player::countFiringPause(float dt)

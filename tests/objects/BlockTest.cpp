@@ -103,6 +103,21 @@ TEST_F(BlockTest, APlayerWalkingIntoABlockPushesItAcrossTheFloorUpToAWall)
     EXPECT_EQ(player->getPosition(), Pos(132, 92));
 }
 
+// A player walking up a column, or pushing a block up it, passes blocks in
+// the next column edge to edge; rounding must never let it touch them.
+TEST_F(BlockTest, WalkingPastABlockInTheNextColumnLeavesItAlone)
+{
+    auto* player = new Player(352, 252, &levman);
+    auto* pushed = new Block(352, 284);
+    auto* beside = new Block(384, 284);
+    Hold({VK_UP});
+    Step(400);
+    EXPECT_EQ(beside->getPosition(), Pos(384, 284));
+    EXPECT_EQ(pushed->getPosition().first, 352.0f);
+    EXPECT_GT(pushed->getPosition().second, 380.0f);
+    EXPECT_EQ(player->getPosition().first, 352.0f);
+}
+
 // A slide takes 51 steps of 0.02, overshooting 1; drawing must still put
 // the block on its box, and mid-slide on its way rather than the centre
 // of its stretched box.

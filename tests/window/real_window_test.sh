@@ -1,0 +1,65 @@
+#!/usr/bin/env bash
+# Plays the real game in a real X window (Xvfb): starts the binary in a copy
+# of the data directory at the first level, walks the player right with
+# xdotool, checks in screenshots that the picture changed where the player
+# walked and stayed put elsewhere, then ends the game with Escape and
+# expects exit code 0.
+# Usage: real_window_test.sh GAME_BINARY DATA_DIR
+set -euo pipefail
+game=$1
+data=$2
+work=$(mktemp -d)
+display=:$(( 90 + RANDOM % 400 ))
+cleanup() {
+    [ -n "${game_pid:-}" ] && kill "$game_pid" 2>/dev/null || true
+    [ -n "${xvfb_pid:-}" ] && kill "$xvfb_pid" 2>/dev/null || true
+    rm -rf "$work"
+}
+trap cleanup EXIT
+
+cp -r "$data" "$work/data"
+printf 'lev1.dat' > "$work/data/Data/Levels/save.dat"
+
+Xvfb "$display" -screen 0 800x600x24 -nolisten tcp > "$work/xvfb.log" 2>&1 &
+xvfb_pid=$!
+export DISPLAY=$display
+for _ in $(seq 50); do xdpyinfo > /dev/null 2>&1 && break; sleep 0.1; done
+
+(cd "$work/data" && ALSOFT_DRIVERS=null exec "$game") > "$work/game.log" 2>&1 &
+game_pid=$!
+
+window=""
+for _ in $(seq 100); do
+    window=$(xdotool search --name '^Velkamire$' 2>/dev/null | head -1 || true)
+    [ -n "$window" ] && break
+    sleep 0.1
+done
+[ -n "$window" ] || { echo "no window titled Velkamire appeared"; cat "$work/game.log"; exit 1; }
+xdotool windowfocus --sync "$window" 2>/dev/null || true
+sleep 2  # the game pauses a second at start, then draws the level
+
+import -window root "$work/before.png"
+xdotool keydown --window "$window" Right
+sleep 1.5
+xdotool keyup --window "$window" Right
+sleep 1
+import -window root "$work/after.png"
+
+# The player starts at the tile centred (160, 316) in playfield units, that is
+# pixels x 144-176, y 268-300 from the top of the window, and walks right.
+changed() {  # crop geometry -> number of differing pixels
+    compare -metric AE -crop "$1" "$work/before.png" "$work/after.png" null: 2>&1 || true
+}
+start=$(changed 32x32+144+268)
+far=$(changed 96x96+600+40)
+echo "pixels changed where the player stood: $start; far away: $far"
+[ "${start%%.*}" -gt 200 ] || { echo "the player did not move"; exit 1; }
+[ "${far%%.*}" -lt 50 ] || { echo "the picture changed where nothing should move"; exit 1; }
+
+xdotool key --window "$window" Escape
+for _ in $(seq 100); do kill -0 "$game_pid" 2>/dev/null || break; sleep 0.1; done
+if kill -0 "$game_pid" 2>/dev/null; then echo "Escape did not end the game"; exit 1; fi
+wait "$game_pid" && status=0 || status=$?
+game_pid=""
+echo "exit code $status"
+[ "$status" -eq 0 ]
