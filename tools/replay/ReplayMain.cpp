@@ -1,6 +1,7 @@
 // velkamire-replay: runs the whole game headless from a script of input
 // events, writing a trace of every frame and screenshots on request.
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -110,6 +111,8 @@ int main(int argc, char** argv)
         return 2;
     }
 
+    // Replays need no sound card; a capture can still name a backend.
+    setenv("ALSOFT_DRIVERS", "null", 0);
     HeadlessPlatform platform(options.frameMs);
     SetPlatform(&platform);
     for (const ScriptEvent& e : script.events) platform.QueueInput(e.frame, e.message);

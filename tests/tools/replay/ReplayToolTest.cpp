@@ -62,4 +62,35 @@ TEST_F(ReplayTool, ScreenshotsAreWrittenAsPng)
     EXPECT_GT(fs::file_size(shot), 1000u);
 }
 
+TEST_F(ReplayTool, EditorPlacesDeletesAndSavesThroughItsPrompts)
+{
+    std::string script =
+        "2 key 69\n3 keyup 69\n"               // E: the editor, and its load prompt
+        "10 key 13\n11 keyup 13\n"             // Enter loads the level named: lev1.dat
+        "20 click left 48 552\n"               // the wall in the palette
+        "21 click left 300 150\n"              // a wall at (288, 444)
+        "22 click left 340 150\n"              // and one at (352, 444)
+        "23 click right 0 0\n"
+        "24 click left 288 156\n"              // select the first again
+        "25 key 46\n26 keyup 46\n"            // Delete
+        "30 key 83\n31 keyup 83\n"            // S: the save prompt
+        "35 key 8\n35 key 8\n35 key 8\n35 key 8\n35 key 8\n35 key 8\n35 key 8\n35 key 8\n"
+        "36 type mine.dat\n37 key 13\n";
+    ASSERT_EQ(Run(script, "--frames 40"), 0);
+    std::vector<std::string> lines = Trace();
+    EXPECT_TRUE(Has(lines[5], "\"state\":5,"));
+    EXPECT_TRUE(Has(lines.back(), "\"state\":1,"));
+    EXPECT_TRUE(Has(lines.back(), "\"level\":\"mine.dat\""));
+
+    // The saved level is the first level and one more wall at (352, 444).
+    std::ifstream original(dir / "data/Data/Levels/lev1.dat", std::ios::binary);
+    std::ifstream saved(dir / "data/Data/Levels/mine.dat", std::ios::binary);
+    std::stringstream a, b;
+    a << original.rdbuf();
+    b << saved.rdbuf();
+    ASSERT_EQ(b.str().size(), a.str().size() + 12);
+    const unsigned char wall[12] = {1, 0, 0, 0, 0, 0, 0xB0, 0x43, 0, 0, 0xDE, 0x43};
+    EXPECT_NE(b.str().find(std::string(reinterpret_cast<const char*>(wall), 12)), std::string::npos);
+}
+
 }  // namespace
