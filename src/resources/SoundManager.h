@@ -1,12 +1,12 @@
 #pragma once
 #include <cstdint>
 #include <functional>
-#include <map>
 #include <string>
 #include "resources/FileTable.h"
+#include "resources/ResourceRegistry.h"
 #include "resources/SoundDevice.h"
+#include "resources/SoundObject.h"
 
-class SoundObject;
 
 // The registry of sounds by id (line of "sounds.txt"). Its first use opens
 // the audio device; it lives until program exit.
@@ -21,14 +21,14 @@ public:
     void LoadList(const char* listName) { fileTable.Load(listName); }
     std::string GetFileName(uint32_t id) const { return fileTable.Get(id); }
 
-    void Register(SoundObject* s);
-    void Unregister(SoundObject* s);
+    void Register(SoundObject* s) { sounds.Register(s); }
+    void Unregister(SoundObject* s) { sounds.Unregister(s); }
     // The sound for id, created (and loaded, once enabled) on first request.
-    SoundObject* GetSound(uint32_t id);
+    SoundObject* GetSound(uint32_t id) { return sounds.Get(id); }
     // Enables loading and loads every registered sound, in id order.
     void LoadAll();
     bool IsEnabled() const { return enabled; }
-    size_t Count() const { return sounds.size(); }
+    size_t Count() const { return sounds.Count(); }
 
     static void SetPlayObserver(PlayObserver observer);
     static void NotifyPlay(uint32_t id, bool loop);
@@ -38,9 +38,8 @@ public:
 
 private:
     SoundManager();
-    void DeleteAllSounds();
 
-    std::map<uint32_t, SoundObject*> sounds;
+    ResourceRegistry<SoundObject> sounds{"Couldn't register sound!", "Attempted to register pre-existing sound!"};
     FileTable fileTable;
     bool enabled = false;
     SoundDevice device;

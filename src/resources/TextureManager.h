@@ -1,10 +1,10 @@
 #pragma once
 #include <cstdint>
-#include <map>
 #include <string>
 #include "resources/FileTable.h"
+#include "resources/ResourceRegistry.h"
+#include "resources/TextureObject.h"
 
-class TextureObject;
 
 // The registry of textures by id (line of "textures.txt"). It creates a
 // texture on first request, loads them all whenever a GL context is made,
@@ -19,10 +19,10 @@ public:
     void LoadList(const char* listName) { fileTable.Load(listName); }
     std::string GetFileName(uint32_t id) const { return fileTable.Get(id); }
 
-    void Register(TextureObject* t);
-    void Unregister(TextureObject* t);
+    void Register(TextureObject* t) { textures.Register(t); }
+    void Unregister(TextureObject* t) { textures.Unregister(t); }
     // The texture for id, created (and loaded, when enabled) if new.
-    TextureObject* GetTexture(uint32_t id);
+    TextureObject* GetTexture(uint32_t id) { return textures.Get(id); }
     void Bind(TextureObject* t);
     // Someone bound a texture behind Bind's back: the next Bind must bind.
     void ForgetBinding() { lastBoundId = NO_TEXTURE; }
@@ -32,10 +32,11 @@ public:
     // The GL context is about to go.
     void Disable() { enabled = false; }
     bool IsEnabled() const { return enabled; }
-    size_t Count() const { return textures.size(); }
+    size_t Count() const { return textures.Count(); }
 
 private:
-    std::map<uint32_t, TextureObject*> textures;
+    ResourceRegistry<TextureObject> textures{"Couldn't register texture!",
+                                             "Attempted to register pre-existing texture!"};
     FileTable fileTable;
     bool enabled = false;
     uint32_t lastBoundId = NO_TEXTURE;
