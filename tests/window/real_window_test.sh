@@ -9,7 +9,6 @@ set -euo pipefail
 game=$1
 data=$2
 work=$(mktemp -d)
-display=:$(( 90 + RANDOM % 400 ))
 cleanup() {
     [ -n "${game_pid:-}" ] && kill "$game_pid" 2>/dev/null || true
     [ -n "${xvfb_pid:-}" ] && kill "$xvfb_pid" 2>/dev/null || true
@@ -20,9 +19,12 @@ trap cleanup EXIT
 cp -r "$data" "$work/data"
 printf 'lev1.dat' > "$work/data/Data/Levels/save.dat"
 
-Xvfb "$display" -screen 0 800x600x24 -nolisten tcp > "$work/xvfb.log" 2>&1 &
+# Xvfb picks a free display itself and names it on the given descriptor.
+Xvfb -displayfd 3 -screen 0 800x600x24 -nolisten tcp 3> "$work/display" > "$work/xvfb.log" 2>&1 &
 xvfb_pid=$!
-export DISPLAY=$display
+for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
+[ -s "$work/display" ] || { echo "Xvfb did not start"; cat "$work/xvfb.log"; exit 1; }
+export DISPLAY=:$(head -1 "$work/display")
 for _ in $(seq 50); do xdpyinfo > /dev/null 2>&1 && break; sleep 0.1; done
 
 (cd "$work/data" && ALSOFT_DRIVERS=null exec "$game") > "$work/game.log" 2>&1 &
