@@ -212,7 +212,7 @@ TEST_F(ShellTest, AltTabFromFullscreenSwapsInAMinimizedWindowAndBack)
     platform.QueueInput(4, Message{MsgType::ActivateActive});
     Run(7);
     EXPECT_EQ(platform.WindowsCreated(), 3);
-    // The stand-in window gets no InitGL; the restored fullscreen one does.
+    // The minimized window gets no InitGL; the restored fullscreen one does.
     EXPECT_EQ(game.initGLCalls, 2);
     EXPECT_TRUE(platform.WindowIsFullscreen());
     EXPECT_FALSE(shell.minimizedFromFullscreen);
