@@ -1,4 +1,5 @@
 #include "resources/SoundSamples.h"
+#include "resources/WavCheck.h"
 #include <AL/alut.h>
 #include <cmath>
 #include <cstdio>
@@ -57,21 +58,22 @@ bool TakeAlutSamples(void* data, ALenum format, ALsizei size, ALfloat frequency,
 
 SoundReadResult ReadWav(const std::string& name, SoundSamples& samples)
 {
-    ALenum format = 0;
-    ALsizei size = 0;
-    ALfloat frequency = 0.0f;
-    void* data = nullptr;
+    std::string bytes;
     if (!name.empty() && name[0] == '*') {
         std::stringstream stream;
         if (!LoadResourceStream(stream, name.substr(1))) return SoundReadResult::ResourceMissing;
-        // The reader is given the block's length, so a truncated file
-        // cannot lead it past the end.
-        const std::string block = stream.str();
-        data = alutLoadMemoryFromFileImage(block.data(), static_cast<ALsizei>(block.size()), &format, &size,
-                                           &frequency);
-    } else {
-        data = alutLoadMemoryFromFile(name.c_str(), &format, &size, &frequency);
+        bytes = stream.str();
+    } else if (!ReadDataName(name, bytes)) {
+        return SoundReadResult::Unreadable;
     }
+    // The reader believes the sizes in the file, so a file cut short would
+    // lead it past the end of the block: such files are refused first.
+    if (!IsWholeWav(bytes)) return SoundReadResult::Unreadable;
+    ALenum format = 0;
+    ALsizei size = 0;
+    ALfloat frequency = 0.0f;
+    void* data = alutLoadMemoryFromFileImage(bytes.data(), static_cast<ALsizei>(bytes.size()), &format, &size,
+                                             &frequency);
     return TakeAlutSamples(data, format, size, frequency, samples) ? SoundReadResult::Read
                                                                    : SoundReadResult::Unreadable;
 }

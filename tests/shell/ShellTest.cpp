@@ -33,6 +33,8 @@ public:
     std::vector<uint32_t> pressedFrames;
     std::vector<uint32_t> downFrames;
     int initGLCalls = 0;
+    bool lastFrameFullscreen = false;
+    // Valid only while the program runs.
     GameWindow* window = nullptr;
 
     bool Initialize(GameWindow& w) override
@@ -57,6 +59,7 @@ public:
         updates.push_back(ms);
         if (window->keys->IsPressed(watchedKey)) pressedFrames.push_back(frame);
         if (window->keys->IsDown(watchedKey)) downFrames.push_back(frame);
+        lastFrameFullscreen = window->fullscreen;
         events.push_back("update");
     }
     void Draw() override { events.push_back("draw"); }
@@ -201,7 +204,7 @@ TEST_F(ShellTest, FailedModeSwitchLeavesTheProgramWindowedAfterOneErrorBox)
     EXPECT_EQ(Boxes(), (std::vector<std::string>{"Mode Switch Failed.\nRunning In Windowed Mode."}));
     EXPECT_EQ(platform.MessageBoxes()[0].caption, "Error");
     EXPECT_FALSE(shell.createFullScreen);
-    EXPECT_FALSE(game.window->fullscreen);
+    EXPECT_FALSE(game.lastFrameFullscreen);
     EXPECT_EQ(platform.WindowsCreated(), 2);
 }
 
