@@ -1,5 +1,6 @@
 #include "text/TextIn.h"
 #include "shell/Shell.h"
+#include "shell/VirtualKeys.h"
 #include "text/TextStream.h"
 
 namespace {
@@ -9,11 +10,6 @@ uint32_t blinkAccumulator = 0;
 
 constexpr uint8_t CHAR_ENTER = 13;
 constexpr uint8_t CHAR_BACKSPACE = 8;
-constexpr uint8_t KEY_BACKSPACE = 0x08;
-constexpr uint8_t KEY_LEFT = 0x25;
-constexpr uint8_t KEY_RIGHT = 0x27;
-constexpr uint8_t KEY_INSERT = 0x2D;
-constexpr uint8_t KEY_DELETE = 0x2E;
 
 // The text starts this many font heights right of the anchor; the cursor
 // bar is measured from the anchor itself.
@@ -102,19 +98,19 @@ void TextIn::TypeCharacter(uint8_t c)
 void TextIn::EditKey(uint8_t key)
 {
     switch (key) {
-    case KEY_LEFT:
+    case VK_LEFT:
         if (cursor > 0) --cursor;
         break;
-    case KEY_RIGHT:
+    case VK_RIGHT:
         if (cursor < text.size()) ++cursor;
         break;
-    case KEY_BACKSPACE:
+    case VK_BACK:
         if (cursor > 0 && !text.empty()) text.erase(--cursor, 1);
         break;
-    case KEY_DELETE:
+    case VK_DELETE:
         if (cursor < text.size()) text.erase(cursor, 1);
         break;
-    case KEY_INSERT:
+    case VK_INSERT:
         insertMode = !insertMode;
         break;
     default:
