@@ -2,6 +2,7 @@
 #include <cstdint>
 #include <string>
 #include "shell/KeyState.h"
+#include "shell/KeyTaps.h"
 
 struct AppClass {
     std::string className = "OpenGL";
@@ -24,4 +25,5 @@ struct GameWindow {
     KeyCallback keyCallback = nullptr;
     bool isVisible = false;
     uint32_t lastTickCount = 0;
+    KeyTaps taps;
 };

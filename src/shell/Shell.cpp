@@ -76,7 +76,7 @@ void RunFrame(Platform& platform, GameWindow& window, GameHooks& hooks)
     window.lastTickCount = t;
     platform.SwapBuffers();
     hooks.Draw();
-    std::memcpy(window.keys->previous, window.keys->down, sizeof window.keys->down);
+    window.taps.EndFrame(*window.keys);
 }
 
 // Pumps messages and runs frames until a quit message arrives.

@@ -34,6 +34,7 @@ bool CreateGameWindow(GameWindow& window)
     window.isVisible = true;
     Reshape(window.width, window.height);
     std::memset(window.keys, 0, sizeof *window.keys);
+    window.taps.Clear();
     window.lastTickCount = platform.GetTickCount();
     return true;
 }

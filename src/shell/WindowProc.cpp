@@ -87,10 +87,10 @@ void WindowProc(GameWindow& window, GameHooks& hooks, const Message& message)
         break;
     case MsgType::KeyDown:
         if (window.keyCallback) window.keyCallback(static_cast<uint8_t>(message.wParam & 0xFF), false);
-        window.keys->down[message.wParam & 0xFF] = 1;
+        window.taps.Press(*window.keys, static_cast<uint8_t>(message.wParam & 0xFF));
         break;
     case MsgType::KeyUp:
-        window.keys->down[message.wParam & 0xFF] = 0;
+        window.taps.Release(*window.keys, static_cast<uint8_t>(message.wParam & 0xFF));
         break;
     case MsgType::Char:
         if (window.keyCallback) window.keyCallback(static_cast<uint8_t>(message.wParam & 0xFF), true);
