@@ -31,7 +31,7 @@ for _ in $(seq 50); do xdpyinfo > /dev/null 2>&1 && break; sleep 0.1; done
 game_pid=$!
 
 window=""
-for _ in $(seq 100); do
+for _ in $(seq 300); do
     window=$(xdotool search --name '^Velkamire$' 2>/dev/null | head -1 || true)
     [ -n "$window" ] && break
     sleep 0.1
