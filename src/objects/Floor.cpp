@@ -20,6 +20,5 @@ void Floor::draw()
 
 void Floor::editAt(float px, float py)
 {
-    if (isTool()) BaseObject::editAt(px, py);
-    else PaintTiles<Floor>(*this, px, py);
+    EditTile<Floor>(*this, px, py);
 }

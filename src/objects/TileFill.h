@@ -10,10 +10,15 @@
 void FillTiles(float tileX, float tileY, float clickX, float clickY,
                const std::function<void(float, float)>& place);
 
-// Fills with new objects of the selected tile's own class.
+// The editor's click for a floor or wall: a palette tool moves like any
+// object; a placed tile fills with new objects of its own class.
 template <typename Tile>
-void PaintTiles(const BaseObject& selected, float clickX, float clickY)
+void EditTile(BaseObject& selected, float clickX, float clickY)
 {
+    if (selected.isTool()) {
+        selected.BaseObject::editAt(clickX, clickY);
+        return;
+    }
     auto [x, y] = selected.getPosition();
     FillTiles(x, y, clickX, clickY, [](float col, float row) { new Tile(col, row); });
 }

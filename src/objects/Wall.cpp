@@ -19,6 +19,5 @@ void Wall::draw()
 
 void Wall::editAt(float px, float py)
 {
-    if (isTool()) BaseObject::editAt(px, py);
-    else PaintTiles<Wall>(*this, px, py);
+    EditTile<Wall>(*this, px, py);
 }
