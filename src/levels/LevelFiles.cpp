@@ -6,6 +6,7 @@
 #include "levels/LevelRecords.h"
 #include "objects/BaseObjectFactory.h"
 #include "resources/DataName.h"
+#include "resources/WholeFile.h"
 #include "shell/Shell.h"
 
 namespace {
@@ -19,11 +20,7 @@ void LevelManager::LoadLevel(const std::string& name)
     objectManager.deleteAll();
     selected = nullptr;
     std::string bytes;
-    std::ifstream file(LEVEL_DIR + name, std::ios::binary);
-    if (file) {
-        std::ostringstream content;
-        content << file.rdbuf();
-        bytes = content.str();
+    if (ReadWholeFile(LEVEL_DIR + name, bytes)) {
         // Each object reads its own payload from a stream holding just its
         // record's payload, so a class can never read into the next record.
         for (const LevelRecord& r : SplitLevelRecords(bytes)) {

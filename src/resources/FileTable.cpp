@@ -1,7 +1,7 @@
 #include "resources/FileTable.h"
-#include <fstream>
 #include <sstream>
 #include "resources/DataName.h"
+#include "resources/WholeFile.h"
 #include "shell/Shell.h"
 
 namespace {
@@ -44,14 +44,12 @@ void FileTable::Load(const char* listName)
     }
     // Read as text: a carriage return before a line feed is not part of
     // the entry.
-    std::ifstream file(name, std::ios::binary);
-    if (!file.good()) {
+    std::string text;
+    if (!ReadWholeFile(name, text)) {
         MessageBoxPlain("Could not load file table!", "Error");
         return;
     }
-    std::ostringstream content;
-    content << file.rdbuf();
-    files = SplitEntries(content.str(), true);
+    files = SplitEntries(text, true);
 }
 
 std::string FileTable::Get(uint32_t index) const

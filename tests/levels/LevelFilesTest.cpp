@@ -15,10 +15,10 @@ TEST_F(LevelFiles, SavingWhatWasLoadedGivesTheSameBytesAgain)
     level->LoadLevel("a.dat");
     EXPECT_EQ(man.count(), 3u);
     level->SaveLevel("b.dat");
-    EXPECT_EQ(ReadFile(LevelPath("b.dat")), bytes);
+    EXPECT_EQ(ReadWholeFile(LevelPath("b.dat")), bytes);
     level->LoadLevel("b.dat");
     level->SaveLevel("c.dat");
-    EXPECT_EQ(ReadFile(LevelPath("c.dat")), bytes);
+    EXPECT_EQ(ReadWholeFile(LevelPath("c.dat")), bytes);
     EXPECT_TRUE(Boxes().empty());
 }
 
@@ -79,7 +79,7 @@ TEST_F(LevelFiles, AFailedSaveLeavesTheOldLevelWhole)
     // The temporary file cannot be made: a folder stands in its place.
     std::filesystem::create_directory(LevelPath("keep.dat.tmp"));
     level->SaveLevel("keep.dat");
-    EXPECT_EQ(ReadFile(LevelPath("keep.dat")), Record(LASER_TYPE, 1, 2));
+    EXPECT_EQ(ReadWholeFile(LevelPath("keep.dat")), Record(LASER_TYPE, 1, 2));
     EXPECT_EQ(Boxes(), (BoxList{"Error: Could not open save file!"}));
 
     level->SaveLevel("no/such/folder.dat");
@@ -91,7 +91,7 @@ TEST_F(LevelFiles, AtomicWritesReplaceWholeOrNotAtAll)
     std::string path = LevelPath("f.dat");
     ASSERT_TRUE(WriteFileAtomically(path, "first"));
     ASSERT_TRUE(WriteFileAtomically(path, "second"));
-    EXPECT_EQ(ReadFile(path), "second");
+    EXPECT_EQ(ReadWholeFile(path), "second");
     EXPECT_FALSE(std::filesystem::exists(path + ".tmp"));
     // Renaming over a folder fails; the folder stays and no temporary is left.
     std::filesystem::create_directory(LevelPath("dir.dat"));
@@ -121,7 +121,7 @@ TEST_F(LevelFiles, SaveFileRules)
 
     // Saving writes the bare name with no line end.
     level->SaveGame();
-    EXPECT_EQ(ReadFile(LevelPath("save.dat")), "lev1.dat");
+    EXPECT_EQ(ReadWholeFile(LevelPath("save.dat")), "lev1.dat");
 }
 
 TEST_F(LevelFiles, RestartLoadsTheCurrentLevelAgainOrTheFirst)

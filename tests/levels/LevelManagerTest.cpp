@@ -124,7 +124,7 @@ TEST_F(LevelManagerTest, SavePromptWritesTheTypedFile)
     Step();
     EXPECT_EQ(level->GetState(), STATE_EDITOR);
     // Only the placed object is saved, not the palette.
-    EXPECT_EQ(ReadFile(LevelPath("mine.dat")), Record(LASER_TYPE, 64, 92));
+    EXPECT_EQ(ReadWholeFile(LevelPath("mine.dat")), Record(LASER_TYPE, 64, 92));
 }
 
 TEST_F(LevelManagerTest, PaletteMarksOnlyItsOwnObjects)
@@ -136,7 +136,7 @@ TEST_F(LevelManagerTest, PaletteMarksOnlyItsOwnObjects)
     EXPECT_EQ(CountObjects(false), 2u);
     EXPECT_EQ(CountObjects(true), BaseObjectFactory::registeredTypes().size());
     level->SaveLevel("low.dat");
-    EXPECT_EQ(ReadFile(LevelPath("low.dat")).size(), 24u);
+    EXPECT_EQ(ReadWholeFile(LevelPath("low.dat")).size(), 24u);
 }
 
 TEST_F(LevelManagerTest, ClicksSelectInThePaletteAndPlaceAboveIt)

@@ -1,7 +1,6 @@
 #include "LevelTestWorld.h"
 #include <cstring>
 #include <fstream>
-#include <sstream>
 
 int ProbeMaker::made = 0;
 
@@ -41,14 +40,6 @@ std::string LevelTestWorld::LevelPath(const std::string& name) const
 void LevelTestWorld::WriteLevel(const std::string& name, const std::string& bytes) const
 {
     std::ofstream(LevelPath(name), std::ios::binary) << bytes;
-}
-
-std::string LevelTestWorld::ReadFile(const std::string& path) const
-{
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream content;
-    content << in.rdbuf();
-    return content.str();
 }
 
 size_t LevelTestWorld::CountObjects(bool tools) const

@@ -7,6 +7,7 @@
 #include "objects/BaseObjectFactory.h"
 #include "objects/BaseObjectMan.h"
 #include "objects/ProbeObject.h"
+#include "resources/WholeFile.h"
 #include "support/RecordingPlatform.h"
 #include "support/TempDir.h"
 #include "text/Font.h"
@@ -33,7 +34,6 @@ protected:
 
     std::string LevelPath(const std::string& name) const;
     void WriteLevel(const std::string& name, const std::string& bytes) const;
-    std::string ReadFile(const std::string& path) const;
     std::vector<std::string> Boxes() const { return platform.Boxes(); }
     // Live objects that are (or are not) palette tools.
     size_t CountObjects(bool tools) const;

@@ -1,22 +1,11 @@
 #include "ArtBuilder.h"
-#include <fstream>
-#include <sstream>
 #include "Painters.h"
 #include "PixelArt.h"
+#include "resources/WholeFile.h"
 
 const char* const ART_MANIFEST = "textures.manifest";
 
 namespace {
-
-bool ReadTextFile(const std::string& path, std::string& text)
-{
-    std::ifstream file(path, std::ios::binary);
-    if (!file) return false;
-    std::ostringstream content;
-    content << file.rdbuf();
-    text = content.str();
-    return true;
-}
 
 bool EndsWith(const std::string& s, const std::string& tail)
 {
@@ -54,7 +43,7 @@ bool MakeArtImage(const ArtEntry& entry, const std::string& artDir, Image& image
         return false;
     }
     std::string text;
-    if (!ReadTextFile(artDir + "/" + entry.source, text)) {
+    if (!ReadWholeFile(artDir + "/" + entry.source, text)) {
         error = "could not read " + artDir + "/" + entry.source;
         return false;
     }
@@ -70,7 +59,7 @@ bool MakeArtImage(const ArtEntry& entry, const std::string& artDir, Image& image
 int BuildArt(const std::string& artDir, const std::string& dataDir, std::ostream& err)
 {
     std::string text;
-    if (!ReadTextFile(artDir + "/" + ART_MANIFEST, text)) {
+    if (!ReadWholeFile(artDir + "/" + ART_MANIFEST, text)) {
         err << "could not read " << artDir << "/" << ART_MANIFEST << "\n";
         return 1;
     }

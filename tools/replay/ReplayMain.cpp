@@ -3,13 +3,12 @@
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 #include "PngWriter.h"
 #include "ReplayOptions.h"
 #include "ReplayScript.h"
 #include "TraceWriter.h"
 #include "resources/SoundManager.h"
+#include "resources/WholeFile.h"
 #include "shell/GameDriver.h"
 #include "shell/HeadlessPlatform.h"
 #include "shell/Shell.h"
@@ -63,15 +62,9 @@ std::string Absolute(const std::string& path) { return path.empty() ? path : fs:
 bool ReadScript(const std::string& path, ReplayScript& script)
 {
     std::string text;
-    if (!path.empty()) {
-        std::ifstream in(path == "-" ? "/dev/stdin" : path, std::ios::binary);
-        if (!in) {
-            std::fprintf(stderr, "velkamire-replay: cannot read script %s\n", path.c_str());
-            return false;
-        }
-        std::ostringstream content;
-        content << in.rdbuf();
-        text = content.str();
+    if (!path.empty() && !ReadWholeFile(path == "-" ? "/dev/stdin" : path, text)) {
+        std::fprintf(stderr, "velkamire-replay: cannot read script %s\n", path.c_str());
+        return false;
     }
     std::string error;
     if (!ParseReplayScript(text, script, error)) {

@@ -8,6 +8,7 @@
 #include "Pcm.h"
 #include "ScoreParser.h"
 #include "WavWriter.h"
+#include "resources/WholeFile.h"
 
 namespace soundgen {
 
@@ -19,15 +20,9 @@ const unsigned MUSIC_SEED = 7;
 
 bool ReadSource(const std::string& path, std::string& text, std::string& error)
 {
-    std::ifstream file(path, std::ios::binary);
-    if (!file) {
-        error = "cannot read " + path;
-        return false;
-    }
-    std::ostringstream content;
-    content << file.rdbuf();
-    text = content.str();
-    return true;
+    if (ReadWholeFile(path, text)) return true;
+    error = "cannot read " + path;
+    return false;
 }
 
 bool WriteFile(const std::filesystem::path& path, const std::string& bytes, std::string& error)

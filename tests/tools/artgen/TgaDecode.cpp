@@ -65,11 +65,3 @@ DecodedTga DecodeTga(const std::string& b)
     out.ok = true;
     return out;
 }
-
-std::string ReadWholeFile(const std::string& path)
-{
-    std::ifstream file(path, std::ios::binary);
-    std::ostringstream content;
-    content << file.rdbuf();
-    return content.str();
-}

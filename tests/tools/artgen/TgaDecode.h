@@ -2,6 +2,7 @@
 #include <string>
 #include <vector>
 #include "Image.h"
+#include "resources/WholeFile.h"
 
 // Reads a TGA the way the game's loader does (types 2 and 10, 24 or 32
 // bits, rows in file order, run packets never past the last pixel), and
@@ -16,6 +17,3 @@ struct DecodedTga {
 };
 
 DecodedTga DecodeTga(const std::string& bytes);
-
-// Reads a whole file; empty if it can't.
-std::string ReadWholeFile(const std::string& path);

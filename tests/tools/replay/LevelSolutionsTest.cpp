@@ -1,6 +1,6 @@
 #include <fstream>
-#include <sstream>
 #include "ReplayRun.h"
+#include "resources/WholeFile.h"
 
 namespace {
 
@@ -10,11 +10,8 @@ class LevelSolutions : public ReplayRun, public ::testing::WithParamInterface<in
 protected:
     std::string Solution(int level) const
     {
-        std::ifstream in(std::string(VELKAMIRE_SOURCE_DIR) + "/assets/levels/solutions/lev" + std::to_string(level) +
-                         ".txt");
-        std::stringstream text;
-        text << in.rdbuf();
-        return text.str();
+        return ReadWholeFile(std::string(VELKAMIRE_SOURCE_DIR) + "/assets/levels/solutions/lev" +
+                             std::to_string(level) + ".txt");
     }
     // The index of the first trace line holding every part, from `from` on.
     static size_t Find(const std::vector<std::string>& lines, std::initializer_list<std::string> parts, size_t from = 0)

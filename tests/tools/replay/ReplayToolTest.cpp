@@ -1,6 +1,6 @@
 #include <fstream>
-#include <sstream>
 #include "ReplayRun.h"
+#include "resources/WholeFile.h"
 
 namespace {
 
@@ -44,10 +44,8 @@ TEST_F(ReplayTool, DefaultFrameCountIsOnePastTheLastEvent)
 TEST_F(ReplayTool, BadScriptsAndArgumentsExitWithTwo)
 {
     EXPECT_EQ(Run("1 key\n", ""), 2);
-    std::ifstream err(dir / "stderr.txt");
-    std::stringstream text;
-    text << err.rdbuf();
-    EXPECT_TRUE(Has(text.str(), "line 1")) << text.str();
+    std::string text = ReadWholeFile(dir / "stderr.txt");
+    EXPECT_TRUE(Has(text, "line 1")) << text;
     EXPECT_EQ(Run("", "--frames nine"), 2);
 }
 
@@ -83,14 +81,11 @@ TEST_F(ReplayTool, EditorPlacesDeletesAndSavesThroughItsPrompts)
     EXPECT_TRUE(Has(lines.back(), "\"level\":\"mine.dat\""));
 
     // The saved level is the first level and one more wall at (352, 444).
-    std::ifstream original(dir / "data/Data/Levels/lev1.dat", std::ios::binary);
-    std::ifstream saved(dir / "data/Data/Levels/mine.dat", std::ios::binary);
-    std::stringstream a, b;
-    a << original.rdbuf();
-    b << saved.rdbuf();
-    ASSERT_EQ(b.str().size(), a.str().size() + 12);
+    std::string original = ReadWholeFile(dir / "data/Data/Levels/lev1.dat");
+    std::string saved = ReadWholeFile(dir / "data/Data/Levels/mine.dat");
+    ASSERT_EQ(saved.size(), original.size() + 12);
     const unsigned char wall[12] = {1, 0, 0, 0, 0, 0, 0xB0, 0x43, 0, 0, 0xDE, 0x43};
-    EXPECT_NE(b.str().find(std::string(reinterpret_cast<const char*>(wall), 12)), std::string::npos);
+    EXPECT_NE(saved.find(std::string(reinterpret_cast<const char*>(wall), 12)), std::string::npos);
 }
 
 }  // namespace

@@ -113,7 +113,7 @@ TEST(Effects, AreAboutASecondLoudButUnclippedAndEndInSilence)
 // The build's own music, decoded as the game decodes it.
 class BuiltMusic : public ::testing::Test {
 protected:
-    static void SetUpTestSuite() { decoded = DecodeOgg(ReadBytes(std::string(SOUND_DATA_DIR) + "/Data/Sounds/music.ogg")); }
+    static void SetUpTestSuite() { decoded = DecodeOgg(ReadWholeFile(std::string(SOUND_DATA_DIR) + "/Data/Sounds/music.ogg")); }
     static DecodedOgg decoded;
 };
 DecodedOgg BuiltMusic::decoded;
@@ -155,6 +155,6 @@ TEST_F(BuiltMusic, NeverClipsAndIsNeverSilentForLong)
 
 TEST(BuiltSoundList, NamesFlameShatterAndMusicAsIdsZeroToTwo)
 {
-    EXPECT_EQ(ReadBytes(std::string(SOUND_DATA_DIR) + "/sounds.txt"),
+    EXPECT_EQ(ReadWholeFile(std::string(SOUND_DATA_DIR) + "/sounds.txt"),
               "Data/Sounds/flame.wav\nData/Sounds/shatter.wav\nData/Sounds/music.ogg\n");
 }

@@ -148,7 +148,7 @@ TEST(SoundgenTool, BadScoreFailsTheBuildAndWritesNothing)
                           dir.File("data") + "\" 2> \"" + dir.File("err.txt") + "\"";
     int status = std::system(command.c_str());
     EXPECT_NE(status, 0);
-    std::string message = ReadBytes(dir.File("err.txt"));
+    std::string message = ReadWholeFile(dir.File("err.txt"));
     EXPECT_NE(message.find("music.score:3: unknown instrument 'organ'"), std::string::npos) << message;
     EXPECT_FALSE(std::filesystem::exists(dir.File("data")));
 }

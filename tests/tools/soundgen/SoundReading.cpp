@@ -52,14 +52,6 @@ DecodedOgg DecodeOgg(const std::string& bytes)
     return result;
 }
 
-std::string ReadBytes(const std::string& path)
-{
-    std::ifstream file(path, std::ios::binary);
-    std::ostringstream content;
-    content << file.rdbuf();
-    return content.str();
-}
-
 int SeamRoughness(const std::vector<int16_t>& before, const std::vector<int16_t>& after)
 {
     std::vector<int> joined;

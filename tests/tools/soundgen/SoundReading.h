@@ -2,6 +2,7 @@
 #include <cstdint>
 #include <string>
 #include <vector>
+#include "resources/WholeFile.h"
 
 // Interleaved 16-bit samples as the game gets them from libvorbisfile.
 struct DecodedOgg {
@@ -15,7 +16,6 @@ struct DecodedOgg {
 };
 
 DecodedOgg DecodeOgg(const std::string& bytes);
-std::string ReadBytes(const std::string& path);
 
 // How rough a signal is at a join: the largest second difference across
 // the step from `before` to `after`. A click is a spike here; smooth

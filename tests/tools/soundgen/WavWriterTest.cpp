@@ -67,7 +67,7 @@ TEST(WavWriter, AlutReadsTheGeneratedEffects)
 {
     ASSERT_TRUE(alutInit(nullptr, nullptr)) << alutGetErrorString(alutGetError());
     for (const char* name : {"flame.wav", "shatter.wav"}) {
-        std::string bytes = ReadBytes(std::string(SOUND_DATA_DIR) + "/Data/Sounds/" + name);
+        std::string bytes = ReadWholeFile(std::string(SOUND_DATA_DIR) + "/Data/Sounds/" + name);
         ASSERT_GT(bytes.size(), 44u) << name;
         ALenum format = 0;
         ALsizei size = 0;
