@@ -9,8 +9,14 @@ set -euo pipefail
 game=$1
 data=$2
 work=$(mktemp -d)
+# The game is stopped before its X server: a game whose display vanishes
+# while it shuts down was seen to linger, so it gets 5 s and then SIGKILL.
 cleanup() {
-    [ -n "${game_pid:-}" ] && kill "$game_pid" 2>/dev/null || true
+    if [ -n "${game_pid:-}" ]; then
+        kill "$game_pid" 2>/dev/null || true
+        for _ in $(seq 50); do kill -0 "$game_pid" 2>/dev/null || break; sleep 0.1; done
+        kill -9 "$game_pid" 2>/dev/null || true
+    fi
     [ -n "${xvfb_pid:-}" ] && kill "$xvfb_pid" 2>/dev/null || true
     rm -rf "$work"
 }
