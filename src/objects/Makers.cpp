@@ -3,7 +3,9 @@
 #include "objects/Block.h"
 #include "objects/Elevator.h"
 #include "objects/Floor.h"
+#include "objects/HitMeSwitch.h"
 #include "objects/Player.h"
+#include "objects/PressureSwitch.h"
 #include "objects/Wall.h"
 
 namespace {
@@ -36,6 +38,8 @@ class FLOOR_TYPE_Maker : public PlaceMaker<Floor, FLOOR_TYPE> {};
 class WALL_TYPE_Maker : public PlaceMaker<Wall, WALL_TYPE> {};
 class ELEVATOR_TYPE_Maker : public RecordMaker<Elevator, ELEVATOR_TYPE> {};
 class BLOCK_TYPE_Maker : public PlaceMaker<Block, BLOCK_TYPE> {};
+class HIT_SWITCH_TYPE_Maker : public RecordMaker<HitMeSwitch, HIT_SWITCH_TYPE> {};
+class PRESSURE_SWITCH_TYPE_Maker : public RecordMaker<PressureSwitch, PRESSURE_SWITCH_TYPE> {};
 class PLAYER_TYPE_Maker : public ManagedMaker<Player, PLAYER_TYPE> {};
 
 } // namespace
@@ -46,6 +50,8 @@ static FLOOR_TYPE_Maker floorMaker;
 static WALL_TYPE_Maker wallMaker;
 static ELEVATOR_TYPE_Maker elevatorMaker;
 static BLOCK_TYPE_Maker blockMaker;
+static HIT_SWITCH_TYPE_Maker hitSwitchMaker;
+static PRESSURE_SWITCH_TYPE_Maker pressureSwitchMaker;
 static PLAYER_TYPE_Maker playerMaker;
 
 void LinkMakers() {}

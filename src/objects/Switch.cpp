@@ -1,5 +1,8 @@
 #include "objects/Switch.h"
+#include <cmath>
+#include <ostream>
 #include "levels/LevelManager.h"
+#include "objects/BaseObjectFactory.h"
 #include "objects/BinaryIo.h"
 #include "shell/Assertion.h"
 
@@ -24,3 +27,17 @@ void Switch::save(std::ostream& out)
     WriteU32(out, id);
     WriteU32(out, state);
 }
+
+void Switch::editAt(float px, float py)
+{
+    if (isTool()) {
+        BaseObjectFactory::createObject(getType(), px, py, levMan, nullptr);
+    } else if (std::fabs(px - x) < width / 2 && std::fabs(py - y) < height / 2) {
+        toggle();
+    } else {
+        x = px;
+        y = py;
+    }
+}
+
+void Switch::traceState(std::ostream& out) const { out << ",\"id\":" << id << ",\"state\":" << state; }
