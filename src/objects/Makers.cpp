@@ -1,9 +1,14 @@
 #include "objects/Makers.h"
 #include "objects/BaseObjectFactory.h"
 #include "objects/Block.h"
+#include "objects/BrokenNitrogenCan.h"
+#include "objects/Burner.h"
 #include "objects/Elevator.h"
+#include "objects/Flame.h"
 #include "objects/Floor.h"
+#include "objects/Gas.h"
 #include "objects/HitMeSwitch.h"
+#include "objects/NitrogenCan.h"
 #include "objects/Player.h"
 #include "objects/PressureSwitch.h"
 #include "objects/Wall.h"
@@ -41,6 +46,11 @@ class BLOCK_TYPE_Maker : public PlaceMaker<Block, BLOCK_TYPE> {};
 class HIT_SWITCH_TYPE_Maker : public RecordMaker<HitMeSwitch, HIT_SWITCH_TYPE> {};
 class PRESSURE_SWITCH_TYPE_Maker : public RecordMaker<PressureSwitch, PRESSURE_SWITCH_TYPE> {};
 class PLAYER_TYPE_Maker : public ManagedMaker<Player, PLAYER_TYPE> {};
+class GAS_TYPE_Maker : public ManagedMaker<Gas, GAS_TYPE> {};
+class FLAME_TYPE_Maker : public PlaceMaker<Flame, FLAME_TYPE> {};
+class BURNER_TYPE_Maker : public RecordMaker<Burner, BURNER_TYPE> {};
+class NITROGEN_TYPE_Maker : public PlaceMaker<NitrogenCan, NITROGEN_TYPE> {};
+class BROKEN_NITROGEN_TYPE_Maker : public PlaceMaker<BrokenNitrogenCan, BROKEN_NITROGEN_TYPE> {};
 
 } // namespace
 
@@ -53,5 +63,10 @@ static BLOCK_TYPE_Maker blockMaker;
 static HIT_SWITCH_TYPE_Maker hitSwitchMaker;
 static PRESSURE_SWITCH_TYPE_Maker pressureSwitchMaker;
 static PLAYER_TYPE_Maker playerMaker;
+static GAS_TYPE_Maker gasMaker;
+static FLAME_TYPE_Maker flameMaker;
+static BURNER_TYPE_Maker burnerMaker;
+static NITROGEN_TYPE_Maker nitrogenMaker;
+static BROKEN_NITROGEN_TYPE_Maker brokenNitrogenMaker;
 
 void LinkMakers() {}
