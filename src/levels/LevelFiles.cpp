@@ -5,6 +5,7 @@
 #include "levels/LevelManager.h"
 #include "levels/LevelRecords.h"
 #include "objects/BaseObjectFactory.h"
+#include "resources/ContainedName.h"
 #include "resources/DataName.h"
 #include "resources/WholeFile.h"
 #include "shell/Shell.h"
@@ -19,8 +20,10 @@ void LevelManager::LoadLevel(const std::string& name)
 {
     objectManager.deleteAll();
     selected = nullptr;
+    // A name from a shared level, the save file or a prompt must not reach
+    // outside the level folder; such a name fails as a missing file does.
     std::string bytes;
-    if (ReadWholeFile(LEVEL_DIR + name, bytes)) {
+    if (IsContainedName(name) && ReadWholeFile(LEVEL_DIR + name, bytes)) {
         // Each object reads its own payload from a stream holding just its
         // record's payload, so a class can never read into the next record.
         for (const LevelRecord& r : SplitLevelRecords(bytes)) {
@@ -40,6 +43,10 @@ void LevelManager::LoadLevel(const std::string& name)
 
 void LevelManager::SaveLevel(const std::string& name)
 {
+    if (!IsContainedName(name)) {
+        ErrorBox("Could not open save file!");
+        return;
+    }
     std::ostringstream out;
     objectManager.saveAll(out);
     // Written beside the level and then put in its place, so that a failed

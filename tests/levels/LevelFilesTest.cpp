@@ -1,4 +1,6 @@
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 #include "LevelTestWorld.h"
 #include "levels/AtomicFile.h"
 #include "levels/LevelRecords.h"
@@ -134,6 +136,50 @@ TEST_F(LevelFiles, RestartLoadsTheCurrentLevelAgainOrTheFirst)
     man.deleteAll();
     level->RestartLevel();
     EXPECT_EQ(man.count(), 2u);
+}
+
+// Names that could reach outside Data/Levels fail as a missing or
+// unwritable file does, and nothing outside the folder is read or written.
+TEST_F(LevelFiles, NamesOutsideTheLevelFolderAreRefused)
+{
+    std::filesystem::create_directories("outside");
+    std::ofstream("outside/victim.dat", std::ios::binary) << Record(LASER_TYPE, 1, 1);
+    std::string absolute = (dir.Path() / "outside/victim.dat").string();
+    new Probe("placed", 5, 5);
+    for (const std::string& name : {std::string("../../outside/victim.dat"), absolute, std::string("   ")}) {
+        level->SaveLevel(name);
+        level->LoadLevel(name);
+        EXPECT_EQ(man.count(), 0u) << name;
+        new Probe("placed", 5, 5);
+    }
+    EXPECT_EQ(Boxes(), (BoxList{"Error: Could not open save file!", "Error: Could not open level for loading!",
+                                "Error: Could not open save file!", "Error: Could not open level for loading!",
+                                "Error: Could not open save file!", "Error: Could not open level for loading!"}));
+    EXPECT_EQ(ReadWholeFile("outside/victim.dat"), Record(LASER_TYPE, 1, 1));
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator("outside"), {}), 1);
+
+    // A subfolder of the level folder is the level designer's own.
+    std::filesystem::create_directories(LevelPath("pack"));
+    level->SaveLevel("pack/one.dat");
+    level->LoadLevel("pack/one.dat");
+    EXPECT_EQ(man.count(), 1u);
+    EXPECT_EQ(Boxes().size(), 6u);
+}
+
+TEST_F(LevelFiles, ARefusedNameInTheSaveFileLoadsNothing)
+{
+    std::filesystem::create_directories("outside");
+    std::ofstream("outside/victim.dat", std::ios::binary) << Record(LASER_TYPE, 1, 1);
+    WriteLevel("save.dat", "../../outside/victim.dat");
+    level->LoadGame();
+    EXPECT_EQ(man.count(), 0u);
+    EXPECT_EQ(Boxes(), (BoxList{"Error: Could not open level for loading!"}));
+    // The name stays refused wherever it goes next: a restart, a save.
+    level->RestartLevel();
+    level->SaveLevel(level->GetCurrentLevel());
+    EXPECT_EQ(Boxes().size(), 3u);
+    EXPECT_EQ(Boxes().back(), "Error: Could not open save file!");
+    EXPECT_EQ(ReadWholeFile("outside/victim.dat"), Record(LASER_TYPE, 1, 1));
 }
 
 }  // namespace
