@@ -1,8 +1,6 @@
 #include "objects/Switch.h"
-#include <cmath>
 #include <ostream>
 #include "levels/LevelManager.h"
-#include "objects/BaseObjectFactory.h"
 #include "objects/BinaryIo.h"
 #include "shell/Assertion.h"
 
@@ -30,14 +28,7 @@ void Switch::save(std::ostream& out)
 
 void Switch::editAt(float px, float py)
 {
-    if (isTool()) {
-        BaseObjectFactory::createObject(getType(), px, py, levMan, nullptr);
-    } else if (std::fabs(px - x) < width / 2 && std::fabs(py - y) < height / 2) {
-        toggle();
-    } else {
-        x = px;
-        y = py;
-    }
+    editOrClick(px, py, levMan, [this] { toggle(); });
 }
 
 void Switch::traceState(std::ostream& out) const { out << ",\"id\":" << id << ",\"state\":" << state; }
