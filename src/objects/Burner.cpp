@@ -3,6 +3,7 @@
 #include "levels/LevelManager.h"
 #include "objects/BaseObjectMan.h"
 #include "objects/BinaryIo.h"
+#include "objects/CountDown.h"
 #include "objects/Flame.h"
 #include "objects/Switch.h"
 #include "shell/Assertion.h"
@@ -10,9 +11,6 @@
 namespace {
 constexpr int32_t BURNER_LAYER = 1;
 constexpr uint32_t BURNER_TEXTURE = 24;
-// Steps of 0.01 s do not add up to 2 exactly in single precision: what is
-// left after the 200th step is a rounding residue far below one step.
-constexpr float ROUNDING_RESIDUE = 1e-4f;
 }
 
 Burner::Burner(float x, float y, LevelManager* levman, std::istream* in)
@@ -36,8 +34,7 @@ void Burner::update(float dt, const KeyState*)
         }
         return;
     }
-    cooldown -= dt;
-    if (cooldown < ROUNDING_RESIDUE) cooldown = 0.0f;
+    CountDown(cooldown, dt);
 }
 
 // A burner made in the editor has no level manager: it is saved and read

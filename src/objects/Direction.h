@@ -27,3 +27,15 @@ inline void Step(int32_t direction, float distance, float& x, float& y)
     default: break;
     }
 }
+
+// Left, up, right, down, left; any other code stays as it is.
+inline int32_t TurnClockwise(int32_t direction)
+{
+    switch (direction) {
+    case DIRECTION_LEFT: return DIRECTION_UP;
+    case DIRECTION_UP: return DIRECTION_RIGHT;
+    case DIRECTION_RIGHT: return DIRECTION_DOWN;
+    case DIRECTION_DOWN: return DIRECTION_LEFT;
+    default: return direction;
+    }
+}
