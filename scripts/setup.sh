@@ -9,7 +9,7 @@ packages=(
   libopenal-dev libalut-dev libogg-dev libvorbis-dev
   libfreetype-dev fonts-dejavu-core libpng-dev zlib1g-dev
   libgtest-dev
-  xvfb xdotool imagemagick x11-utils sox
+  xvfb xdotool imagemagick x11-utils sox jq
 )
 
 missing=()

@@ -21,6 +21,11 @@ public:
     // Each frame advances the clock by frameMs before its Update.
     explicit HeadlessPlatform(uint32_t frameMs = 10);
 
+    // From the given frame on, each frame advances the clock by ms instead
+    // (0 too), until a later frame sets another time. Frames that pass
+    // minimised advance it as well.
+    void SetFrameTime(uint32_t fromFrame, uint32_t ms) { frameTimes[fromFrame] = ms; }
+
     // Delivers a message before the Update of the given frame. Messages of
     // one frame arrive in the order they were queued.
     void QueueInput(uint32_t frame, const Message& message);
@@ -60,6 +65,7 @@ protected:
 
 private:
     bool DeliverScripted(Message& message);
+    uint32_t FrameLength() const;
 
     uint32_t frameMs;
     uint32_t clock = 0;
@@ -72,6 +78,7 @@ private:
     bool fullscreen = false;
     int windowFailures = 0;
     int windowsCreated = 0;
+    std::map<uint32_t, uint32_t> frameTimes;
     std::multimap<uint32_t, Message> script;
     std::deque<Message> posted;
     std::vector<RecordedMessageBox> boxes;

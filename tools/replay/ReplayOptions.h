@@ -12,9 +12,12 @@ struct ReplayOptions {
     uint32_t traceEvery = 1;
     std::multimap<uint32_t, std::string> screenshots;  // frame -> PNG path
     std::string scriptFile;
+    bool help = false;
 };
 
 // Parses the command line; false with a message for bad arguments.
 bool ParseReplayOptions(int argc, char** argv, ReplayOptions& options, std::string& error);
 
 extern const char* const REPLAY_USAGE;
+// What each option and the script do, shown after the usage by --help.
+extern const char* const REPLAY_HELP;
