@@ -6,6 +6,7 @@
 #include "levels/LevelRecords.h"
 #include "objects/BaseObjectFactory.h"
 #include "resources/DataName.h"
+#include "resources/DataPaths.h"
 #include "resources/WholeFile.h"
 #include "shell/Shell.h"
 
@@ -20,7 +21,7 @@ void LevelManager::LoadLevel(const std::string& name)
     objectManager.deleteAll();
     selected = nullptr;
     std::string bytes;
-    if (ReadWholeFile(LEVEL_DIR + name, bytes)) {
+    if (ReadWholeFile(PathToRead(LEVEL_DIR + name), bytes)) {
         // Each object reads its own payload from a stream holding just its
         // record's payload, so a class can never read into the next record.
         for (const LevelRecord& r : SplitLevelRecords(bytes)) {
@@ -44,7 +45,7 @@ void LevelManager::SaveLevel(const std::string& name)
     objectManager.saveAll(out);
     // Written beside the level and then put in its place, so that a failed
     // write never destroys the level that was there.
-    if (!WriteFileAtomically(LEVEL_DIR + name, out.str()))
+    if (!WriteFileAtomically(PathToWrite(LEVEL_DIR + name), out.str()))
         ErrorBox("Could not open save file!");
 }
 
@@ -54,7 +55,7 @@ void LevelManager::LoadGame()
         SetState(STATE_LOAD_PROMPT);
         return;
     }
-    std::ifstream save(SAVE_FILE);
+    std::ifstream save(PathToRead(SAVE_FILE));
     if (save) {
         std::string line;
         std::getline(save, line);
@@ -71,7 +72,7 @@ void LevelManager::SaveGame()
         SetState(STATE_SAVE_PROMPT);
         return;
     }
-    WriteFileAtomically(SAVE_FILE, currentLevel);
+    WriteFileAtomically(PathToWrite(SAVE_FILE), currentLevel);
 }
 
 void LevelManager::RestartLevel()
