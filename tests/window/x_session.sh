@@ -1,0 +1,83 @@
+# Shared by the scripts that play the real game in a real X window (Xvfb),
+# driven by xdotool. Source it after setting `work` to a scratch folder;
+# start the game in the background and put its pid in `game_pid`.
+
+# Stops the game before its X server: a game whose display vanishes while it
+# shuts down was seen to linger, so it gets 5 s and then SIGKILL.
+stop_game() {
+    if [ -n "${game_pid:-}" ]; then
+        kill "$game_pid" 2>/dev/null || true
+        for _ in $(seq 50); do kill -0 "$game_pid" 2>/dev/null || break; sleep 0.1; done
+        kill -9 "$game_pid" 2>/dev/null || true
+    fi
+}
+
+stop_xvfb() {
+    if [ -n "${xvfb_pid:-}" ]; then kill "$xvfb_pid" 2>/dev/null || true; fi
+}
+
+# Xvfb picks a free display itself and names it on the given descriptor.
+start_xvfb() {
+    Xvfb -displayfd 3 -screen 0 800x600x24 -nolisten tcp 3> "$work/display" > "$work/xvfb.log" 2>&1 &
+    xvfb_pid=$!
+    for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
+    [ -s "$work/display" ] || { echo "Xvfb did not start"; cat "$work/xvfb.log"; exit 1; }
+    DISPLAY=:$(head -1 "$work/display")
+    export DISPLAY
+    for _ in $(seq 50); do xdpyinfo > /dev/null 2>&1 && break; sleep 0.1; done
+}
+
+# Sets `window` to the game's window and focuses it.
+find_window() {
+    window=""
+    for _ in $(seq 300); do
+        window=$(xdotool search --name '^Velkamire$' 2>/dev/null | head -1 || true)
+        [ -n "$window" ] && break
+        sleep 0.1
+    done
+    [ -n "$window" ] || { echo "no window titled Velkamire appeared"; cat "$work/game.log"; exit 1; }
+    xdotool windowfocus --sync "$window" 2>/dev/null || true
+}
+
+changed() {  # crop geometry, two shots -> number of differing pixels
+    compare -metric AE -crop "$1" "$2" "$3" null: 2>&1 || true
+}
+brightness() {  # shot, crop geometry -> mean brightness in thousandths
+    convert "$1" -crop "$2" -format '%[fx:int(mean*1000)]' info:
+}
+
+# The game pauses a second at start, then draws the level; a slow machine
+# may take longer. Waits until the level shows (a bright far corner) and two
+# shots agree where the player starts and far from it, and leaves the last
+# shot in the given file.
+start_tile=32x32+144+268
+far_tile=96x96+600+40
+wait_until_steady() {  # shot file
+    local previous="$work/previous.png"
+    rm -f "$previous"
+    for _ in $(seq 60); do
+        sleep 0.5
+        import -window root "$1"
+        if [ -f "$previous" ] &&
+           [ "$(brightness "$1" $far_tile)" -gt 20 ] &&
+           [ "$(changed $far_tile "$previous" "$1" | cut -d. -f1)" -eq 0 ] &&
+           [ "$(changed $start_tile "$previous" "$1" | cut -d. -f1)" -eq 0 ]; then
+            return 0
+        fi
+        cp "$1" "$previous"
+    done
+    echo "the level never showed steadily"
+    cat "$work/game.log"
+    exit 1
+}
+
+# After Escape: the game must end by itself with exit code 0.
+expect_game_ends() {
+    for _ in $(seq 300); do kill -0 "$game_pid" 2>/dev/null || break; sleep 0.1; done
+    if kill -0 "$game_pid" 2>/dev/null; then echo "Escape did not end the game"; exit 1; fi
+    local status=0
+    wait "$game_pid" || status=$?
+    game_pid=""
+    echo "exit code $status"
+    [ "$status" -eq 0 ]
+}
