@@ -6,8 +6,7 @@ set(CPACK_PACKAGE_NAME velkamire)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_CONTACT "The Velkamire developers <velkamire@example.org>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "puzzle-action game with a built-in level editor")
-set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "puzzle-action game with a built-in level editor
-Walk a character over screen-sized levels of floors, walls and pushable
+set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "Walk a character over screen-sized levels of floors, walls and pushable
 blocks, freeze zombies with liquid nitrogen, and ride the elevators from
 level to level. The same program edits the levels.
 .
@@ -21,4 +20,5 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # The GL libraries need a driver to draw with.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "libgl1-mesa-dri")
 set(CPACK_STRIP_FILES ON)
+set(CPACK_PRE_BUILD_SCRIPTS ${CMAKE_SOURCE_DIR}/cmake/DebianGames.cmake)
 include(CPack)
