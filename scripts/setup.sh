@@ -10,7 +10,7 @@ packages=(
   libfreetype-dev fonts-dejavu-core libpng-dev zlib1g-dev
   libgtest-dev
   xvfb xdotool imagemagick x11-utils sox
-  dpkg-dev file desktop-file-utils lintian
+  dpkg-dev file desktop-file-utils lintian man-db
 )
 
 missing=()

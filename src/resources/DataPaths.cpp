@@ -19,6 +19,8 @@ const char* const GAME_FOLDER = "velkamire";
 // Every data directory has the texture list; a folder without it is not one.
 const char* const DATA_MARK = "textures.txt";
 const char* const LEVEL_FOLDER = "Data/Levels";
+// The player's folder when the installed data already is the user directory.
+const char* const PLAYER_FOLDER = "player";
 // Debian's home for users without one: nothing can be written below it.
 const char* const NO_HOME = "/nonexistent";
 
@@ -68,8 +70,11 @@ bool UseInstalledData(const std::string& installedDir, const std::string& userDi
     // is about to change, nor end in a separator (its parent is the data home).
     fs::path user = fs::absolute(userDirectory).lexically_normal();
     if (!user.has_filename()) user = user.parent_path();
-    userDir = user.string();
+    // Installed below the data home itself (a prefix of ~/.local), the game
+    // would otherwise save over the files that the next install replaces.
     std::error_code ec;
+    if (fs::equivalent(user, installedDir, ec)) user /= PLAYER_FOLDER;
+    userDir = user.string();
     fs::current_path(installedDir, ec);
     if (ec) {
         ErrorBox("Could not open the game's data in " + installedDir + "!");

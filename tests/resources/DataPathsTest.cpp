@@ -89,6 +89,14 @@ TEST_F(InstalledData, AUserDirectoryThatCannotBeMadeIsReportedAndNeverReplacedBy
     EXPECT_EQ(PathToWrite("Data/Levels/save.dat"), UserFile("Data/Levels/save.dat"));
 }
 
+TEST_F(InstalledData, DataInstalledInTheUserDirectoryItselfKeepsThePlayersFilesInAFolderOfTheirOwn)
+{
+    // As after an install with the prefix ~/.local.
+    ASSERT_TRUE(UseInstalledData(installed.Path().string(), installed.Path().string() + "/"));
+    EXPECT_EQ(PathToWrite("Data/Levels/lev1.dat"), installed.File("player/Data/Levels/lev1.dat"));
+    EXPECT_EQ(PathToRead("Data/Levels/lev1.dat"), "Data/Levels/lev1.dat");
+}
+
 TEST_F(InstalledData, RunFromABuildEveryPathStaysInTheWorkingDirectory)
 {
     ASSERT_TRUE(UseInstalledData(installed.Path().string(), UserFile("")));
