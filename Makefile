@@ -1,9 +1,14 @@
-# make run  - install what is missing, build, assemble the data and play.
-# make test - the same set-up, then the whole test suite.
+# make run     - install what is missing, build, assemble the data and play.
+# make test    - the same set-up, then the whole test suite.
+# make install - build, then install under PREFIX (default /usr/local),
+#                below DESTDIR when given.
+# make package - build, then make the Debian package in the build folder.
 BUILD ?= build
 JOBS ?= 2
+PREFIX ?= /usr/local
+DESTDIR ?=
 
-.PHONY: all setup configure build run test clean
+.PHONY: all setup configure build run test install package clean
 
 all: build
 
@@ -21,6 +26,12 @@ run: build
 
 test: build
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
+
+install: build
+	DESTDIR="$(DESTDIR)" cmake --install $(BUILD) --prefix "$(PREFIX)"
+
+package: build
+	cd $(BUILD) && cpack -G DEB
 
 clean:
 	rm -rf $(BUILD)

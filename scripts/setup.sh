@@ -10,6 +10,7 @@ packages=(
   libfreetype-dev fonts-dejavu-core libpng-dev zlib1g-dev
   libgtest-dev
   xvfb xdotool imagemagick x11-utils sox jq
+  dpkg-dev file desktop-file-utils lintian man-db
 )
 
 missing=()

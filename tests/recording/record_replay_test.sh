@@ -19,7 +19,7 @@ for copy in real replayed; do
     printf 'lev1.dat' > "$work/$copy/Data/Levels/save.dat"
 done
 
-start_xvfb "$work"
+start_xvfb
 start_game "$work/real" --record "$work/play.txt" --trace "$work/real.jsonl"
 wait_for_game_window
 

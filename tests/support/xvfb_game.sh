@@ -1,26 +1,27 @@
-# Helpers for tests that run the real game in an X window (Xvfb): start the
-# server and the game, find the game's window, end the game with Escape, and
-# stop both in the right order. Source this file; it keeps its state in
-# xvfb_pid, game_pid, window and game_status.
+# Helpers for tests that run the real game in an X window (Xvfb), driven by
+# xdotool: start the server and the game, find the game's window, wait for
+# the level to show, end the game with Escape, and stop both in the right
+# order. Source this file after setting `work` to a scratch folder and
+# `game` to the game's binary; it keeps its state in xvfb_pid, game_pid,
+# window and game_status.
 
 # Starts Xvfb and exports DISPLAY. Xvfb picks a free display itself and
 # names it on the given descriptor.
-start_xvfb() {  # work directory
-    Xvfb -displayfd 3 -screen 0 800x600x24 -nolisten tcp 3> "$1/display" > "$1/xvfb.log" 2>&1 &
+start_xvfb() {
+    Xvfb -displayfd 3 -screen 0 800x600x24 -nolisten tcp 3> "$work/display" > "$work/xvfb.log" 2>&1 &
     xvfb_pid=$!
-    for _ in $(seq 100); do [ -s "$1/display" ] && break; sleep 0.1; done
-    [ -s "$1/display" ] || { echo "Xvfb did not start"; cat "$1/xvfb.log"; return 1; }
-    export DISPLAY=:$(head -1 "$1/display")
+    for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
+    [ -s "$work/display" ] || { echo "Xvfb did not start"; cat "$work/xvfb.log"; return 1; }
+    export DISPLAY=:$(head -1 "$work/display")
     for _ in $(seq 50); do xdpyinfo > /dev/null 2>&1 && break; sleep 0.1; done
 }
 
-# Starts the game ($game) in its data directory with no sound card; its
-# output goes to game.log beside the data directory.
-start_game() {  # data directory, game arguments...
+# Starts the game in the given directory with no sound card; its output goes
+# to $work/game.log. Set variables for the game in front of the call.
+start_game() {  # working directory, game arguments...
     local dir=$1
     shift
-    game_log="$(dirname "$dir")/game.log"
-    (cd "$dir" && ALSOFT_DRIVERS=null exec "$game" "$@") > "$game_log" 2>&1 &
+    (cd "$dir" && ALSOFT_DRIVERS=null exec "$game" "$@") > "$work/game.log" 2>&1 &
     game_pid=$!
 }
 
@@ -32,8 +33,43 @@ wait_for_game_window() {
         [ -n "$window" ] && break
         sleep 0.1
     done
-    [ -n "$window" ] || { echo "no window titled Velkamire appeared"; cat "$game_log"; return 1; }
+    [ -n "$window" ] || { echo "no window titled Velkamire appeared"; cat "$work/game.log"; return 1; }
     xdotool windowfocus --sync "$window" 2>/dev/null || true
+}
+
+changed() {  # crop geometry, two shots -> number of differing pixels
+    compare -metric AE -crop "$1" "$2" "$3" null: 2>&1 || true
+}
+brightness() {  # shot, crop geometry -> mean brightness in thousandths
+    convert "$1" -crop "$2" -format '%[fx:int(mean*1000)]' info:
+}
+
+# Where the player of the first level starts (x 144-176, y 268-300 from the
+# top of the window) and a corner far from anything that moves.
+start_tile=32x32+144+268
+far_tile=96x96+600+40
+
+# The game pauses a second at start, then draws the level; a slow machine
+# may take longer. Waits until the level shows (a bright far corner) and two
+# shots agree where the player starts and far from it, and leaves the last
+# shot in the given file.
+wait_until_steady() {  # shot file
+    local previous="$work/previous.png"
+    rm -f "$previous"
+    for _ in $(seq 60); do
+        sleep 0.5
+        import -window root "$1"
+        if [ -f "$previous" ] &&
+           [ "$(brightness "$1" $far_tile)" -gt 20 ] &&
+           [ "$(changed $far_tile "$previous" "$1" | cut -d. -f1)" -eq 0 ] &&
+           [ "$(changed $start_tile "$previous" "$1" | cut -d. -f1)" -eq 0 ]; then
+            return 0
+        fi
+        cp "$1" "$previous"
+    done
+    echo "the level never showed steadily"
+    cat "$work/game.log"
+    return 1
 }
 
 # Presses Escape and waits for the game to end; sets game_status.
@@ -41,8 +77,10 @@ end_game_with_escape() {
     xdotool key --window "$window" Escape
     for _ in $(seq 300); do kill -0 "$game_pid" 2>/dev/null || break; sleep 0.1; done
     if kill -0 "$game_pid" 2>/dev/null; then echo "Escape did not end the game"; return 1; fi
-    wait "$game_pid" && game_status=0 || game_status=$?
+    game_status=0
+    wait "$game_pid" || game_status=$?
     game_pid=""
+    echo "exit code $game_status"
 }
 
 # The game is stopped before its X server: a game whose display vanishes

@@ -15,37 +15,10 @@ trap 'stop_game_and_xvfb; rm -rf "$work"' EXIT
 cp -r "$data" "$work/data"
 printf 'lev1.dat' > "$work/data/Data/Levels/save.dat"
 
-start_xvfb "$work"
+start_xvfb
 start_game "$work/data"
 wait_for_game_window
-
-# The player starts at the tile centred (160, 316) in playfield units, that is
-# pixels x 144-176, y 268-300 from the top of the window, and walks right.
-changed() {  # crop geometry, two shots -> number of differing pixels
-    compare -metric AE -crop "$1" "$2" "$3" null: 2>&1 || true
-}
-brightness() {  # shot, crop geometry -> mean brightness in thousandths
-    convert "$1" -crop "$2" -format '%[fx:int(mean*1000)]' info:
-}
-start_tile=32x32+144+268
-far_tile=96x96+600+40
-
-# The game pauses a second at start, then draws the level; a slow machine
-# may take longer. Wait until the level shows and two shots agree.
-shown=""
-for attempt in $(seq 60); do
-    sleep 0.5
-    import -window root "$work/before.png"
-    if [ -f "$work/previous.png" ] &&
-       [ "$(brightness "$work/before.png" $far_tile)" -gt 20 ] &&
-       [ "$(changed $far_tile "$work/previous.png" "$work/before.png" | cut -d. -f1)" -eq 0 ] &&
-       [ "$(changed $start_tile "$work/previous.png" "$work/before.png" | cut -d. -f1)" -eq 0 ]; then
-        shown=yes
-        break
-    fi
-    cp "$work/before.png" "$work/previous.png"
-done
-[ -n "$shown" ] || { echo "the level never showed steadily"; cat "$work/game.log"; exit 1; }
+wait_until_steady "$work/before.png"
 
 xdotool keydown --window "$window" Right
 sleep 1.5
@@ -60,5 +33,4 @@ echo "pixels changed where the player stood: $start; far away: $far"
 [ "${far%%.*}" -lt 50 ] || { echo "the picture changed where nothing should move"; exit 1; }
 
 end_game_with_escape
-echo "exit code $game_status"
 [ "$game_status" -eq 0 ]
