@@ -114,6 +114,19 @@ TEST_F(ShellTest, KeyTappedBetweenFramesIsPressedInExactlyOneFrame)
     EXPECT_EQ(game.downFrames, (std::vector<uint32_t>{2, 4, 5, 6}));
 }
 
+// Two quick taps of one key, one before each of two frames: each frame
+// sees its own press.
+TEST_F(ShellTest, TapsInConsecutiveFramesAreEachPressedOnce)
+{
+    for (uint32_t frame : {2u, 3u, 4u}) {
+        platform.QueueInput(frame, Message{MsgType::KeyDown, 'A'});
+        platform.QueueInput(frame, Message{MsgType::KeyUp, 'A'});
+    }
+    Run(7);
+    EXPECT_EQ(game.pressedFrames, (std::vector<uint32_t>{2, 3, 4}));
+    EXPECT_EQ(game.downFrames, (std::vector<uint32_t>{2, 3, 4}));
+}
+
 TEST_F(ShellTest, HeldKeyIsPressedInExactlyOneFrame)
 {
     platform.QueueInput(2, Message{MsgType::KeyDown, 'A'});
