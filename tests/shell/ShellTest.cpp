@@ -240,15 +240,39 @@ TEST_F(ShellTest, AltTabFromFullscreenSwapsInAMinimizedWindowAndBack)
     EXPECT_FALSE(shell.minimizedFromFullscreen);
 }
 
+// The fullscreen window loses focus while its toggle is still under way
+// (before the toggle's quit is handled): that is no alt-tab.
 TEST_F(ShellTest, ToggleInProgressSuppressesTheAltTabSwap)
 {
-    game.startFullscreen = true;
-    platform.QueueInput(1, Message{MsgType::ToggleFullscreen});
-    platform.QueueInput(1, Message{MsgType::ActivateInactive});
-    Run(4);
+    struct Game : RecordingGame {
+        void Update(uint32_t ms) override
+        {
+            RecordingGame::Update(ms);
+            if (updates.size() != 2) return;
+            GetPlatform().PostMessage(Message{MsgType::ToggleFullscreen});
+            GetPlatform().PostMessage(Message{MsgType::ActivateInactive});
+        }
+    } toggling;
+    toggling.startFullscreen = true;
+    platform.SetFrameLimit(5);
+    RunProgram(platform, toggling);
     // Only the toggle re-created the window.
     EXPECT_EQ(platform.WindowsCreated(), 2);
     EXPECT_FALSE(shell.minimizedFromFullscreen);
+    EXPECT_FALSE(platform.WindowIsFullscreen());
+}
+
+// Once the toggle into fullscreen is done, the first alt-tab swaps in a
+// minimized window as any other does.
+TEST_F(ShellTest, AltTabRightAfterAToggleIntoFullscreenSwaps)
+{
+    platform.QueueInput(1, Message{MsgType::ToggleFullscreen});
+    platform.QueueInput(4, Message{MsgType::ActivateInactive});
+    Run(7);
+    EXPECT_FALSE(shell.toggleRequested);
+    EXPECT_TRUE(shell.minimizedFromFullscreen);
+    EXPECT_EQ(platform.WindowsCreated(), 3);
+    EXPECT_EQ(game.initGLCalls, 2);
 }
 
 TEST_F(ShellTest, WindowCreationFailureEndsTheProgramNormally)
