@@ -227,6 +227,21 @@ TEST_F(ShellTest, FailedModeSwitchLeavesTheProgramWindowedAfterOneErrorBox)
     EXPECT_EQ(platform.WindowsCreated(), 2);
 }
 
+// The mode switch works but the fullscreen window cannot be made: the same
+// message as a failed switch, and the game goes on windowed.
+TEST_F(ShellTest, FailedFullscreenWindowFallsBackToAWindowedOne)
+{
+    platform.SetFullscreenWindowsWork(false);
+    platform.QueueInput(1, Message{MsgType::ToggleFullscreen});
+    platform.QueueInput(3, Message{MsgType::ToggleFullscreen});
+    EXPECT_EQ(Run(6), 0);
+    EXPECT_EQ(Boxes(), (std::vector<std::string>(2, "Mode Switch Failed.\nRunning In Windowed Mode.")));
+    EXPECT_FALSE(shell.createFullScreen);
+    EXPECT_FALSE(platform.WindowIsFullscreen());
+    EXPECT_EQ(platform.WindowsCreated(), 3);
+    EXPECT_EQ(game.updates.size(), 6u);
+}
+
 TEST_F(ShellTest, AltTabFromFullscreenSwapsInAMinimizedWindowAndBack)
 {
     game.startFullscreen = true;
