@@ -6,43 +6,11 @@
 # expects exit code 0.
 # Usage: real_window_test.sh GAME_BINARY DATA_DIR
 set -euo pipefail
-game=$1
-data=$2
 work=$(mktemp -d)
-# The game is stopped before its X server: a game whose display vanishes
-# while it shuts down was seen to linger, so it gets 5 s and then SIGKILL.
-cleanup() {
-    if [ -n "${game_pid:-}" ]; then
-        kill "$game_pid" 2>/dev/null || true
-        for _ in $(seq 50); do kill -0 "$game_pid" 2>/dev/null || break; sleep 0.1; done
-        kill -9 "$game_pid" 2>/dev/null || true
-    fi
-    [ -n "${xvfb_pid:-}" ] && kill "$xvfb_pid" 2>/dev/null || true
-    rm -rf "$work"
-}
-trap cleanup EXIT
+source "$(dirname "$0")/x_session.sh"
 
-cp -r "$data" "$work/data"
-printf 'lev1.dat' > "$work/data/Data/Levels/save.dat"
-
-# Xvfb picks a free display itself and names it on the given descriptor.
-Xvfb -displayfd 3 -screen 0 800x600x24 -nolisten tcp 3> "$work/display" > "$work/xvfb.log" 2>&1 &
-xvfb_pid=$!
-for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
-[ -s "$work/display" ] || { echo "Xvfb did not start"; cat "$work/xvfb.log"; exit 1; }
-export DISPLAY=:$(head -1 "$work/display")
-for _ in $(seq 50); do xdpyinfo > /dev/null 2>&1 && break; sleep 0.1; done
-
-(cd "$work/data" && ALSOFT_DRIVERS=null exec "$game") > "$work/game.log" 2>&1 &
-game_pid=$!
-
-window=""
-for _ in $(seq 300); do
-    window=$(xdotool search --name '^Velkamire$' 2>/dev/null | head -1 || true)
-    [ -n "$window" ] && break
-    sleep 0.1
-done
-[ -n "$window" ] || { echo "no window titled Velkamire appeared"; cat "$work/game.log"; exit 1; }
+start_xvfb 800x600
+ALSOFT_DRIVERS=null start_game "$(realpath "$1")" "$(realpath "$2")"
 xdotool windowfocus --sync "$window" 2>/dev/null || true
 
 # The player starts at the tile centred (160, 316) in playfield units, that is
@@ -86,9 +54,6 @@ echo "pixels changed where the player stood: $start; far away: $far"
 [ "${far%%.*}" -lt 50 ] || { echo "the picture changed where nothing should move"; exit 1; }
 
 xdotool key --window "$window" Escape
-for _ in $(seq 300); do kill -0 "$game_pid" 2>/dev/null || break; sleep 0.1; done
-if kill -0 "$game_pid" 2>/dev/null; then echo "Escape did not end the game"; exit 1; fi
-wait "$game_pid" && status=0 || status=$?
-game_pid=""
-echo "exit code $status"
-[ "$status" -eq 0 ]
+wait_for_exit 30 || { echo "Escape did not end the game"; exit 1; }
+echo "exit code $game_status"
+[ "$game_status" -eq 0 ]
