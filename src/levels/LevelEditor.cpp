@@ -40,6 +40,13 @@ void LevelManager::BuildPalette()
     inputBlocked = false;
 }
 
+bool LevelManager::HasPalette() const
+{
+    bool found = false;
+    objectManager.forEach([&](BaseObject* o) { found = found || (o->isTool() && !o->isDead()); });
+    return found;
+}
+
 void LevelManager::OnClick(int32_t button, int32_t x, int32_t y)
 {
     if (inputBlocked || state != STATE_EDITOR) return;

@@ -82,6 +82,7 @@ private:
     void LeaveState(int32_t oldState);
     void EnterState(int32_t newState);
     void BuildPalette();
+    bool HasPalette() const;
     void DrawPlay();
     void DrawHud();
     void DrawNitrogenCount();

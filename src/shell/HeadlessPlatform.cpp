@@ -27,6 +27,7 @@ bool HeadlessPlatform::CreateWindow(const std::string& title, int width, int hei
         --windowFailures;
         return false;
     }
+    if (full && !fullscreenWindowsWork) return false;
     if (!window.Create(title, width, height, bits, 0, nullptr)) return false;
     fullscreen = full;
     ++windowsCreated;

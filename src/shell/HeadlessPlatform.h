@@ -34,6 +34,8 @@ public:
     // Lets a window creation fail, to exercise the shell's error paths.
     void FailNextWindows(int count) { windowFailures = count; }
     void SetModeSwitchWorks(bool works) { modeSwitchWorks = works; }
+    // Lets fullscreen windows fail after a working mode switch.
+    void SetFullscreenWindowsWork(bool work) { fullscreenWindowsWork = work; }
 
     uint32_t Frame() const { return frame; }
     bool StoppedByLimit() const { return stoppedByLimit; }
@@ -75,6 +77,7 @@ private:
     bool stoppedByLimit = false;
     bool charTranslation = false;
     bool modeSwitchWorks = true;
+    bool fullscreenWindowsWork = true;
     bool fullscreen = false;
     int windowFailures = 0;
     int windowsCreated = 0;

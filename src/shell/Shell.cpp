@@ -133,7 +133,11 @@ int RunProgram(Platform& platform, GameHooks& hooks)
     shell.createFullScreen = window.fullscreen;
     while (shell.isProgramLooping) {
         window.fullscreen = shell.createFullScreen;
-        if (!OpenGameWindow(window, hooks, true, true)) {
+        bool opened = OpenGameWindow(window, hooks, true, true);
+        // A toggle is complete once its new window is open: the next
+        // deactivation is an alt-tab again.
+        shell.toggleRequested = false;
+        if (!opened) {
             shell.isProgramLooping = false;
             continue;
         }

@@ -5,10 +5,11 @@
 # `game` to the game's binary; it keeps its state in xvfb_pid, game_pid,
 # window and game_status.
 
-# Starts Xvfb and exports DISPLAY. Xvfb picks a free display itself and
-# names it on the given descriptor.
-start_xvfb() {
-    Xvfb -displayfd 3 -screen 0 800x600x24 -nolisten tcp 3> "$work/display" > "$work/xvfb.log" 2>&1 &
+# Starts Xvfb with a screen of the given size (800x600 unless told) and
+# exports DISPLAY. Xvfb picks a free display itself and names it on the
+# given descriptor.
+start_xvfb() {  # [WxH]
+    Xvfb -displayfd 3 -screen 0 "${1:-800x600}x24" -nolisten tcp 3> "$work/display" > "$work/xvfb.log" 2>&1 &
     xvfb_pid=$!
     for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
     [ -s "$work/display" ] || { echo "Xvfb did not start"; cat "$work/xvfb.log"; return 1; }
@@ -16,12 +17,13 @@ start_xvfb() {
     for _ in $(seq 50); do xdpyinfo > /dev/null 2>&1 && break; sleep 0.1; done
 }
 
-# Starts the game in the given directory with no sound card; its output goes
-# to $work/game.log. Set variables for the game in front of the call.
+# Starts the game in the given directory, with no sound card unless
+# ALSOFT_DRIVERS is set; its output goes to $work/game.log. Set variables
+# for the game in front of the call.
 start_game() {  # working directory, game arguments...
     local dir=$1
     shift
-    (cd "$dir" && ALSOFT_DRIVERS=null exec "$game" "$@") > "$work/game.log" 2>&1 &
+    (cd "$dir" && ALSOFT_DRIVERS=${ALSOFT_DRIVERS-null} exec "$game" "$@") > "$work/game.log" 2>&1 &
     game_pid=$!
 }
 
@@ -72,19 +74,25 @@ wait_until_steady() {  # shot file
     return 1
 }
 
-# Presses Escape and waits for the game to end; sets game_status.
-end_game_with_escape() {
-    xdotool key --window "$window" Escape
-    for _ in $(seq 300); do kill -0 "$game_pid" 2>/dev/null || break; sleep 0.1; done
-    if kill -0 "$game_pid" 2>/dev/null; then echo "Escape did not end the game"; return 1; fi
+# True when the game ended within the given seconds; sets game_status.
+wait_for_exit() {  # seconds
+    for _ in $(seq $(($1 * 10))); do kill -0 "$game_pid" 2>/dev/null || break; sleep 0.1; done
+    kill -0 "$game_pid" 2>/dev/null && return 1
     game_status=0
     wait "$game_pid" || game_status=$?
     game_pid=""
+}
+
+# Presses Escape and waits for the game to end; sets game_status.
+end_game_with_escape() {
+    xdotool key --window "$window" Escape
+    wait_for_exit 30 || { echo "Escape did not end the game"; return 1; }
     echo "exit code $game_status"
 }
 
 # The game is stopped before its X server: a game whose display vanishes
-# while it shuts down was seen to linger, so it gets 5 s and then SIGKILL.
+# while it shuts down was seen to linger, and SDL turns SIGTERM into a quit
+# event that a stuck game never reads, so it gets 5 s and then SIGKILL.
 stop_game_and_xvfb() {
     if [ -n "${game_pid:-}" ]; then
         kill "$game_pid" 2>/dev/null || true
