@@ -1,3 +1,4 @@
+#include <cmath>
 #include "LevelTestWorld.h"
 #include "levels/EditorGrid.h"
 #include "objects/Switch.h"
@@ -128,6 +129,27 @@ TEST_F(LevelManagerTest, SavePromptWritesTheTypedFile)
 }
 
 // Every return from a prompt used to add a palette on top of the first.
+// Every palette item can be clicked: none covers another, the dragon's
+// wide picture included.
+TEST_F(LevelManagerTest, PaletteItemsDoNotCoverOneAnother)
+{
+    level->SetState(STATE_EDITOR);
+    std::vector<BaseObject*> tools;
+    man.forEach([&](BaseObject* o) {
+        if (o->isTool()) tools.push_back(o);
+    });
+    ASSERT_GE(tools.size(), 15u);
+    for (size_t i = 0; i < tools.size(); ++i) {
+        for (size_t j = i + 1; j < tools.size(); ++j) {
+            auto [ax, ay] = tools[i]->getPosition();
+            auto [bx, by] = tools[j]->getPosition();
+            bool overlap = std::fabs(ax - bx) < (tools[i]->getWidth() + tools[j]->getWidth()) / 2 &&
+                           std::fabs(ay - by) < (tools[i]->getHeight() + tools[j]->getHeight()) / 2;
+            EXPECT_FALSE(overlap) << tools[i]->getType() << " and " << tools[j]->getType();
+        }
+    }
+}
+
 TEST_F(LevelManagerTest, ThePaletteIsBuiltOncePerEditorEntry)
 {
     struct Asker : Probe {
