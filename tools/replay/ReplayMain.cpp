@@ -3,7 +3,9 @@
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include "MemorySampler.h"
 #include "PngWriter.h"
+#include "RandomInput.h"
 #include "ReplayOptions.h"
 #include "ReplayScript.h"
 #include "TraceWriter.h"
@@ -20,8 +22,9 @@ namespace fs = std::filesystem;
 // The game as the shell sees it, with a look after every frame's Draw.
 class ReplayHooks : public GameHooks {
 public:
-    ReplayHooks(GameDriver& driver, HeadlessPlatform& platform, const ReplayOptions& options, TraceWriter& trace)
-        : driver(driver), platform(platform), options(options), trace(trace)
+    ReplayHooks(GameDriver& driver, HeadlessPlatform& platform, const ReplayOptions& options, TraceWriter& trace,
+                MemorySampler& memory)
+        : driver(driver), platform(platform), options(options), trace(trace), memory(memory)
     {
     }
 
@@ -40,6 +43,7 @@ public:
             if (!SaveFramebufferPng(it->second, 800, 600))
                 std::fprintf(stderr, "velkamire-replay: could not write %s\n", it->second.c_str());
         trace.FrameDrawn(frame, elapsed, driver, platform, sounds);
+        memory.FrameDrawn(frame);
         ++frame;
     }
     void ReleaseGLResources() override { driver.ReleaseGLResources(); }
@@ -53,16 +57,20 @@ private:
     HeadlessPlatform& platform;
     const ReplayOptions& options;
     TraceWriter& trace;
+    MemorySampler& memory;
     uint32_t frame = 0;
     uint32_t elapsed = 0;
 };
 
 std::string Absolute(const std::string& path) { return path.empty() ? path : fs::absolute(path).string(); }
 
-bool ReadScript(const std::string& path, ReplayScript& script)
+bool ReadScript(const ReplayOptions& options, ReplayScript& script)
 {
+    const std::string& path = options.scriptFile;
     std::string text;
-    if (!path.empty() && !ReadWholeFile(path == "-" ? "/dev/stdin" : path, text)) {
+    if (options.randomGiven) {
+        text = RandomReplayScript(options.randomSeed, options.frames);
+    } else if (!path.empty() && !ReadWholeFile(path == "-" ? "/dev/stdin" : path, text)) {
         std::fprintf(stderr, "velkamire-replay: cannot read script %s\n", path.c_str());
         return false;
     }
@@ -86,11 +94,12 @@ int main(int argc, char** argv)
     }
     // Paths on the command line are the caller's, not the data directory's.
     options.traceFile = Absolute(options.traceFile);
+    options.rssFile = Absolute(options.rssFile);
     if (options.scriptFile != "-") options.scriptFile = Absolute(options.scriptFile);
     for (auto& shot : options.screenshots) shot.second = Absolute(shot.second);
 
     ReplayScript script;
-    if (!ReadScript(options.scriptFile, script)) return 2;
+    if (!ReadScript(options, script)) return 2;
     std::error_code ec;
     fs::current_path(options.dataDir, ec);
     if (ec) {
@@ -104,6 +113,12 @@ int main(int argc, char** argv)
         return 2;
     }
 
+    MemorySampler memory;
+    if (!options.rssFile.empty() && !memory.Open(options.rssFile)) {
+        std::fprintf(stderr, "velkamire-replay: cannot write %s\n", options.rssFile.c_str());
+        return 2;
+    }
+
     // Replays need no sound card; a capture can still name a backend.
     setenv("ALSOFT_DRIVERS", "null", 0);
     HeadlessPlatform platform(options.frameMs);
@@ -112,7 +127,7 @@ int main(int argc, char** argv)
     platform.SetFrameLimit(options.framesGiven ? options.frames : (script.empty() ? 1 : script.lastFrame + 1));
 
     static GameDriver driver;
-    ReplayHooks hooks(driver, platform, options, trace);
+    ReplayHooks hooks(driver, platform, options, trace, memory);
     SoundManager::SetPlayObserver([&hooks](uint32_t id, bool loop) { hooks.sounds.push_back({id, loop}); });
     int code = RunProgram(platform, hooks);
     SoundManager::SetPlayObserver(nullptr);
