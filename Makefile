@@ -1,13 +1,22 @@
 # make run  - install what is missing, build, assemble the data and play.
 # make test - the same set-up, then the whole test suite.
+# make test-sanitize - the whole suite again, built with AddressSanitizer
+#   and UndefinedBehaviorSanitizer in build-sanitize/.
 # make fuzz - builds the libFuzzer targets with clang in build-fuzz/ and
 #   runs each for FUZZ_SECONDS.
 BUILD ?= build
+SANITIZE_BUILD ?= build-sanitize
 FUZZ_BUILD ?= build-fuzz
 FUZZ_SECONDS ?= 60
 JOBS ?= 2
 
-.PHONY: all setup configure build run test fuzz clean
+# Every sanitizer report stops the program; leaks inside the system's GL,
+# SDL and OpenAL libraries are suppressed.
+SANITIZER_ENV = ASAN_OPTIONS=halt_on_error=1:abort_on_error=1:detect_leaks=1:check_initialization_order=1:strict_init_order=1 \
+  UBSAN_OPTIONS=halt_on_error=1:abort_on_error=1:print_stacktrace=1 \
+  LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan-suppressions.txt:print_suppressions=0
+
+.PHONY: all setup configure build run test test-sanitize fuzz clean
 
 all: build
 
@@ -26,6 +35,11 @@ run: build
 test: build
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
 
+test-sanitize: setup
+	@cmake -S . -B $(SANITIZE_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVELKAMIRE_SANITIZE=ON >/dev/null
+	@$(SANITIZER_ENV) cmake --build $(SANITIZE_BUILD) -j $(JOBS)
+	cd $(SANITIZE_BUILD) && $(SANITIZER_ENV) ctest --output-on-failure -j $(JOBS)
+
 fuzz:
 	@bash scripts/setup.sh fuzz
 	@cmake -S . -B $(FUZZ_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVELKAMIRE_FUZZ=ON \
@@ -34,4 +48,4 @@ fuzz:
 	@FUZZ_BUILD=$(FUZZ_BUILD) bash scripts/fuzz.sh -t $(FUZZ_SECONDS)
 
 clean:
-	rm -rf $(BUILD) $(FUZZ_BUILD)
+	rm -rf $(BUILD) $(SANITIZE_BUILD) $(FUZZ_BUILD)

@@ -11,6 +11,16 @@ if(VELKAMIRE_SANITIZE OR VELKAMIRE_FUZZ)
   set(sanitizers address,undefined,float-cast-overflow)
   add_compile_options(-fsanitize=${sanitizers} -fno-sanitize-recover=all -fno-omit-frame-pointer)
   add_link_options(-fsanitize=${sanitizers})
+  add_library(keep_libraries_loaded OBJECT ${CMAKE_CURRENT_LIST_DIR}/KeepLibrariesLoaded.c)
+  link_libraries(keep_libraries_loaded)
+  # Libraries opened at run time must find this dlclose before libc's.
+  add_link_options(-Wl,--export-dynamic-symbol=dlclose)
+endif()
+
+if(VELKAMIRE_SANITIZE)
+  # Light optimisation and line tables only: the build runs in CI after the
+  # normal one, and stack traces need no more.
+  add_compile_options(-O1 -g1)
 endif()
 
 if(VELKAMIRE_FUZZ)
