@@ -10,12 +10,6 @@ FUZZ_BUILD ?= build-fuzz
 FUZZ_SECONDS ?= 60
 JOBS ?= 2
 
-# Every sanitizer report stops the program; leaks inside the system's GL,
-# SDL and OpenAL libraries are suppressed.
-SANITIZER_ENV = ASAN_OPTIONS=halt_on_error=1:abort_on_error=1:detect_leaks=1:check_initialization_order=1:strict_init_order=1 \
-  UBSAN_OPTIONS=halt_on_error=1:abort_on_error=1:print_stacktrace=1 \
-  LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan-suppressions.txt:print_suppressions=0
-
 .PHONY: all setup configure build run test test-sanitize fuzz fuzz-build clean
 
 all: build
@@ -37,8 +31,8 @@ test: build
 
 test-sanitize: setup
 	@cmake -S . -B $(SANITIZE_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVELKAMIRE_SANITIZE=ON >/dev/null
-	@$(SANITIZER_ENV) cmake --build $(SANITIZE_BUILD) -j $(JOBS)
-	cd $(SANITIZE_BUILD) && $(SANITIZER_ENV) ctest --output-on-failure -j $(JOBS) $(CTEST_ARGS)
+	@. scripts/sanitizer-env.sh && cmake --build $(SANITIZE_BUILD) -j $(JOBS)
+	. scripts/sanitizer-env.sh && cd $(SANITIZE_BUILD) && ctest --output-on-failure -j $(JOBS) $(CTEST_ARGS)
 
 fuzz: fuzz-build
 	@FUZZ_BUILD=$(FUZZ_BUILD) bash scripts/fuzz.sh -t $(FUZZ_SECONDS)
