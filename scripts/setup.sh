@@ -6,11 +6,12 @@ set -euo pipefail
 
 packages=(
   build-essential cmake pkg-config
-  libsdl2-dev libgl1-mesa-dev libglu1-mesa-dev libgl1-mesa-dri
+  libsdl2-dev libx11-dev libxfixes-dev libgl1-mesa-dev libglu1-mesa-dev libgl1-mesa-dri
   libopenal-dev libalut-dev libogg-dev libvorbis-dev
   libfreetype-dev fonts-dejavu-core libpng-dev zlib1g-dev
   libgtest-dev
-  xvfb xdotool imagemagick x11-utils sox
+  xvfb xdotool imagemagick x11-utils x11-xkb-utils sox jq
+  dpkg-dev file desktop-file-utils lintian man-db
 )
 if [ "${1:-}" = fuzz ]; then
   packages+=(clang libclang-rt-14-dev llvm)

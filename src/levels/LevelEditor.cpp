@@ -1,4 +1,6 @@
+#include <algorithm>
 #include <set>
+#include <vector>
 #include "levels/EditorGrid.h"
 #include "levels/LevelManager.h"
 #include "objects/BaseObject.h"
@@ -21,23 +23,51 @@ void LevelManager::BuildPalette()
     std::set<BaseObject*> before;
     objectManager.forEach([&](BaseObject* o) { before.insert(o); });
 
+    std::set<BaseObject*> made;
     float x = PALETTE_START_X;
     float y = PALETTE_START_Y;
     for (ObjectType type : BaseObjectFactory::registeredTypes()) {
-        BaseObjectFactory::createObject(type, x, y, this, nullptr);
-        x += PALETTE_STEP;
+        float width = PlaceOnPalette(type, x, y, before, made);
+        x += width;
         if (x > PALETTE_END_X) {
             y -= PALETTE_STEP;
             x = PALETTE_START_X;
         }
     }
-
-    std::set<BaseObject*> made;
-    objectManager.forEach([&](BaseObject* o) {
-        if (!before.count(o)) made.insert(o);
-    });
     new ToolZone(400, 32, 850, 64, made);
     inputBlocked = false;
+}
+
+// Makes the palette's object of one type in the slot at x and returns the
+// room it takes. An object wider than a slot (the dragon) is made again
+// with its left edge at the slot's, so that it covers none of the slot
+// before it.
+float LevelManager::PlaceOnPalette(ObjectType type, float x, float y, const std::set<BaseObject*>& before,
+                                   std::set<BaseObject*>& made)
+{
+    auto makeAt = [&](float at) {
+        BaseObjectFactory::createObject(type, at, y, this, nullptr);
+        std::vector<BaseObject*> fresh;
+        objectManager.forEach([&](BaseObject* o) {
+            if (!before.count(o) && made.insert(o).second) fresh.push_back(o);
+        });
+        return fresh;
+    };
+    std::vector<BaseObject*> fresh = makeAt(x);
+    float width = PALETTE_STEP;
+    for (BaseObject* o : fresh) width = std::max(width, o->getWidth());
+    if (width > PALETTE_STEP) {
+        for (BaseObject* o : fresh) o->kill();
+        makeAt(x + (width - PALETTE_STEP) / 2);
+    }
+    return width;
+}
+
+bool LevelManager::HasPalette() const
+{
+    bool found = false;
+    objectManager.forEach([&](BaseObject* o) { found = found || (o->isTool() && !o->isDead()); });
+    return found;
 }
 
 void LevelManager::OnClick(int32_t button, int32_t x, int32_t y)

@@ -7,6 +7,7 @@
 #include "objects/BaseObjectFactory.h"
 #include "resources/ContainedName.h"
 #include "resources/DataName.h"
+#include "resources/DataPaths.h"
 #include "resources/WholeFile.h"
 #include "shell/Shell.h"
 
@@ -23,7 +24,7 @@ void LevelManager::LoadLevel(const std::string& name)
     // A name from a shared level, the save file or a prompt must not reach
     // outside the level folder; such a name fails as a missing file does.
     std::string bytes;
-    if (IsContainedName(name) && ReadWholeFile(LEVEL_DIR + name, bytes)) {
+    if (IsContainedName(name) && ReadWholeFile(PathToRead(LEVEL_DIR + name), bytes)) {
         // Each object reads its own payload from a stream holding just its
         // record's payload, so a class can never read into the next record.
         for (const LevelRecord& r : SplitLevelRecords(bytes)) {
@@ -51,7 +52,7 @@ void LevelManager::SaveLevel(const std::string& name)
     objectManager.saveAll(out);
     // Written beside the level and then put in its place, so that a failed
     // write never destroys the level that was there.
-    if (!WriteFileAtomically(LEVEL_DIR + name, out.str()))
+    if (!WriteFileAtomically(PathToWrite(LEVEL_DIR + name), out.str()))
         ErrorBox("Could not open save file!");
 }
 
@@ -61,7 +62,7 @@ void LevelManager::LoadGame()
         SetState(STATE_LOAD_PROMPT);
         return;
     }
-    std::ifstream save(SAVE_FILE);
+    std::ifstream save(PathToRead(SAVE_FILE));
     if (save) {
         std::string line;
         std::getline(save, line);
@@ -78,7 +79,7 @@ void LevelManager::SaveGame()
         SetState(STATE_SAVE_PROMPT);
         return;
     }
-    WriteFileAtomically(SAVE_FILE, currentLevel);
+    WriteFileAtomically(PathToWrite(SAVE_FILE), currentLevel);
 }
 
 void LevelManager::RestartLevel()

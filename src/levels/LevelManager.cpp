@@ -133,7 +133,9 @@ void LevelManager::EnterState(int32_t newState)
     case STATE_EDITOR:
         SetCursorVisible(true);
         selected = nullptr;
-        BuildPalette();
+        // Back from a prompt the palette is still there (or the load just
+        // built one); another on top would only stack copies.
+        if (!HasPalette()) BuildPalette();
         break;
     case STATE_OBJECT_PROMPT:
     case STATE_SAVE_PROMPT:

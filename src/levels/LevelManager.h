@@ -1,5 +1,6 @@
 #pragma once
 #include <cstdint>
+#include <set>
 #include <string>
 #include <utility>
 #include "effects/ParticleSystem.h"
@@ -82,6 +83,9 @@ private:
     void LeaveState(int32_t oldState);
     void EnterState(int32_t newState);
     void BuildPalette();
+    float PlaceOnPalette(ObjectType type, float x, float y, const std::set<BaseObject*>& before,
+                         std::set<BaseObject*>& made);
+    bool HasPalette() const;
     void DrawPlay();
     void DrawHud();
     void DrawNitrogenCount();

@@ -1,4 +1,5 @@
 #include "objects/BaseObject.h"
+#include <cmath>
 #include "objects/BaseObjectFactory.h"
 #include "objects/BaseObjectMan.h"
 
@@ -33,3 +34,15 @@ void BaseObject::editAt(float newX, float newY)
 }
 
 void BaseObject::traceState(std::ostream&) const {}
+
+void BaseObject::editOrClick(float px, float py, LevelManager* levman, const std::function<void()>& onClicked)
+{
+    if (tool) {
+        BaseObjectFactory::createObject(getType(), px, py, levman, nullptr);
+    } else if (std::fabs(px - x) < width / 2 && std::fabs(py - y) < height / 2) {
+        onClicked();
+    } else {
+        x = px;
+        y = py;
+    }
+}

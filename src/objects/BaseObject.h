@@ -1,5 +1,6 @@
 #pragma once
 #include <cstdint>
+#include <functional>
 #include <iosfwd>
 #include <list>
 #include <string>
@@ -7,6 +8,7 @@
 #include "objects/ObjectType.h"
 
 struct KeyState;
+class LevelManager;
 class BaseObject;
 
 // The one list of live world objects. Each object owns itself; the list
@@ -68,6 +70,12 @@ public:
     virtual void traceState(std::ostream& out) const;
 
 protected:
+    // The editor's click for objects that answer a click on themselves: a
+    // palette tool drops a new object of its type (through its maker, with
+    // `levman`), a click on the object calls onClicked, and any other click
+    // moves the object there.
+    void editOrClick(float px, float py, LevelManager* levman, const std::function<void()>& onClicked);
+
     float x;
     float y;
     float width;

@@ -1,5 +1,6 @@
 #include "objects/BaseObjectMan.h"
 #include "objects/BinaryIo.h"
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <cstring>
@@ -72,7 +73,27 @@ oList& BaseObjectMan::list()
 
 oList::iterator BaseObjectMan::link(BaseObject* o) { return list().insert(list().end(), o); }
 
-void BaseObjectMan::unlink(oList::iterator position) { list().erase(position); }
+void BaseObjectMan::unlink(oList::iterator position)
+{
+    BaseObject* gone = *position;
+    list().erase(position);
+    for (DeletionWatcher* w : watchers()) w->objectDeleted(gone);
+}
+
+// Never freed: objects may still leave the world while static objects are
+// destroyed at exit.
+std::vector<DeletionWatcher*>& BaseObjectMan::watchers()
+{
+    static auto* all = new std::vector<DeletionWatcher*>;
+    return *all;
+}
+
+void BaseObjectMan::AddWatcher(DeletionWatcher* w) { watchers().push_back(w); }
+
+void BaseObjectMan::RemoveWatcher(DeletionWatcher* w)
+{
+    watchers().erase(std::remove(watchers().begin(), watchers().end(), w), watchers().end());
+}
 
 void BaseObjectMan::updateAll(float dt, const KeyState* keys)
 {

@@ -2,10 +2,21 @@
 #include <cstddef>
 #include <functional>
 #include <iosfwd>
+#include <vector>
 #include "objects/BaseObject.h"
 #include "objects/BaseObjectFactory.h"
 
 class LevelManager;
+
+// Told of every object that leaves the world, so that an object holding a
+// pointer to another it does not own can let go of it in time.
+class DeletionWatcher {
+public:
+    virtual void objectDeleted(BaseObject* o) = 0;
+
+protected:
+    ~DeletionWatcher() = default;
+};
 
 // A handle to the one shared list of world objects; it holds no state of
 // its own. The list is created by the first handle and, when the last
@@ -42,6 +53,10 @@ public:
     bool contains(const BaseObject* o) const;
     std::size_t count() const;
 
+    // A watcher stays registered until it removes itself.
+    static void AddWatcher(DeletionWatcher* w);
+    static void RemoveWatcher(DeletionWatcher* w);
+
     static void createObject(ObjectType type, float x, float y, LevelManager* levman,
                              std::istream* in)
     {
@@ -60,4 +75,5 @@ private:
 
     static oList* objects;
     static int liveHandles;
+    static std::vector<DeletionWatcher*>& watchers();
 };

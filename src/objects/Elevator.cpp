@@ -1,5 +1,4 @@
 #include "objects/Elevator.h"
-#include <cmath>
 #include <ostream>
 #include "levels/LevelManager.h"
 #include "objects/BinaryIo.h"
@@ -47,15 +46,10 @@ void Elevator::collide(BaseObject* other)
 
 void Elevator::editAt(float px, float py)
 {
-    if (isTool()) {
-        new Elevator(px, py, levman, nullptr);
-    } else if (std::fabs(px - x) < width / 2 && std::fabs(py - y) < height / 2) {
+    editOrClick(px, py, levman, [this] {
         VK_ASSERT(levman != 0, "objects");
         askForTarget();
-    } else {
-        x = px;
-        y = py;
-    }
+    });
 }
 
 void Elevator::traceState(std::ostream& out) const { out << ",\"target\":" << TraceJsonString(targetFile); }

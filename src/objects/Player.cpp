@@ -1,11 +1,13 @@
 #include "objects/Player.h"
 #include "objects/Interpolate.h"
-#include <GL/gl.h>
 #include <cmath>
 #include <ostream>
 #include "levels/LevelManager.h"
+#include "objects/FreezeBeam.h"
+#include "objects/Laser.h"
 #include "resources/GlCalls.h"
 #include "resources/QuadDrawing.h"
+#include "resources/ScopedTransform.h"
 #include "shell/Assertion.h"
 #include "shell/KeyState.h"
 #include "shell/Shell.h"
@@ -139,13 +141,11 @@ void Player::startFiringPause()
     busy = true;
 }
 
-// The laser is constructed here, at the player's centre, facing its way,
-// with this player as its shooter, once the beam classes exist.
-void Player::fireLaser() {}
+// Both beams start from the player's centre, facing its way, and then
+// live on their own.
+void Player::fireLaser() { new Laser(x, y, this, facing); }
 
-// The freeze beam is constructed here, at the player's centre, facing its
-// way, once the beam classes exist.
-void Player::fireFreezeBeam() {}
+void Player::fireFreezeBeam() { new FreezeBeam(x, y, facing); }
 
 // A collision can count a step as done while the player already stands
 // on its target, where walking never finishes it. It is reported, and the
@@ -221,16 +221,9 @@ void Player::draw()
     if (!alive) return;
     Gl().color4f(1.0f, 1.0f, 1.0f, 1.0f);
     texture.Bind();
-    if (facing != FACING_LEFT) {
-        DrawFrame(spriteFrame(), SHEET_SIZE, SHEET_SIZE, x, y, SIZE, SIZE);
-        return;
-    }
-    // Mirrored about the player's centre.
-    glPushMatrix();
-    glTranslatef(x, y, 0.0f);
-    glScalef(-1.0f, 1.0f, 1.0f);
-    DrawFrame(spriteFrame(), SHEET_SIZE, SHEET_SIZE, 0.0f, 0.0f, SIZE, SIZE);
-    glPopMatrix();
+    // Walking left is walking right, mirrored about the player's centre.
+    ScopedTransform mirrored(x, y, 0.0f, facing == FACING_LEFT ? -1.0f : 1.0f, 1.0f);
+    DrawFrame(spriteFrame(), SHEET_SIZE, SHEET_SIZE, x, y, SIZE, SIZE);
 }
 
 void Player::traceState(std::ostream& out) const

@@ -1,4 +1,5 @@
 #include "objects/Switch.h"
+#include <ostream>
 #include "levels/LevelManager.h"
 #include "objects/BinaryIo.h"
 #include "shell/Assertion.h"
@@ -24,3 +25,10 @@ void Switch::save(std::ostream& out)
     WriteU32(out, id);
     WriteU32(out, state);
 }
+
+void Switch::editAt(float px, float py)
+{
+    editOrClick(px, py, levMan, [this] { toggle(); });
+}
+
+void Switch::traceState(std::ostream& out) const { out << ",\"id\":" << id << ",\"state\":" << state; }

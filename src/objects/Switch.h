@@ -16,6 +16,10 @@ public:
     ~Switch() override;
 
     void save(std::ostream& out) override;
+    // A palette switch drops a new one with a fresh id; a click on a placed
+    // switch flips the state the level starts with; any other click moves it.
+    void editAt(float px, float py) override;
+    void traceState(std::ostream& out) const override;
 
     uint32_t getId() const { return id; }
     uint32_t getState() const { return state; }

@@ -1,22 +1,13 @@
 #pragma once
-#include "objects/BaseObject.h"
-#include "resources/TextureHandle.h"
+#include "objects/StillSprite.h"
 
 // A solid tile: it never moves, and whatever walks into it is stopped by
 // its own collision rules.
-class Wall : public BaseObject {
+class Wall : public StillSprite {
 public:
     Wall(float x, float y);
 
     ObjectType getType() const override { return WALL_TYPE; }
-    void draw() override;
     void editAt(float px, float py) override;
-    bool isDead() const override { return !alive; }
-    bool isStatic() const override { return true; }
     bool isSolid() const override { return true; }
-    void kill() override { alive = false; }
-
-private:
-    TextureHandle texture;
-    bool alive = true;
 };

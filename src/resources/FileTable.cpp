@@ -6,8 +6,9 @@
 
 namespace {
 
-// Splits at line feeds; every other byte is kept. A final line feed leaves
-// one more, empty entry, as reading to the end of the file does.
+// Splits at line feeds; every other byte is kept. Reading always ends with
+// one entry more, taken up to the end of the file: after a final line feed
+// it is empty, and an empty list is one empty entry.
 std::vector<std::string> SplitEntries(const std::string& bytes, bool dropCarriageReturns)
 {
     std::vector<std::string> entries;
@@ -22,7 +23,7 @@ std::vector<std::string> SplitEntries(const std::string& bytes, bool dropCarriag
             entry += c;
         }
     }
-    if (!bytes.empty()) entries.push_back(entry);
+    entries.push_back(entry);
     return entries;
 }
 

@@ -19,3 +19,9 @@ void SoundHandle::Play(bool loop)
     alSourcePlay(sound->GetSource());
     SoundManager::NotifyPlay(sound->GetId(), loop);
 }
+
+void SoundHandle::Stop()
+{
+    if (!IsValid() || !sound->IsLoaded()) return;
+    alSourceStop(sound->GetSource());
+}

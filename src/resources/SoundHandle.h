@@ -13,6 +13,8 @@ public:
     // Starts the sound from the beginning, looping or not; silently nothing
     // when the handle is detached or the sound failed to load.
     void Play(bool loop);
+    // Stops the sound at once; nothing when it is not playing.
+    void Stop();
     SoundObject* GetSound() const { return IsValid() ? sound : nullptr; }
 
 private:

@@ -67,7 +67,8 @@ bool GameDriver::InitGL()
     glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
     glClear(GL_COLOR_BUFFER_BIT);
     TextureManager::Instance()->LoadAll();
-    music.Play(true);
+    // A player who turned the music off keeps it off across F11.
+    if (musicOn) music.Play(true);
     return true;
 }
 
@@ -89,6 +90,15 @@ void GameDriver::UpdateMusic(float dt)
     }
 }
 
+// Off is silence at once; on starts the track again from the top, looping,
+// as a new window does. The restart timer only stands still while off.
+void GameDriver::ToggleMusic()
+{
+    musicOn = !musicOn;
+    if (musicOn) music.Play(true);
+    else music.Stop();
+}
+
 void GameDriver::Update(uint32_t ms)
 {
     float dt = StepClock::FrameSeconds(ms);
@@ -103,7 +113,7 @@ void GameDriver::HandleGlobalKeys()
 {
     if (keys->IsPressed(VK_F11)) RequestFullscreenToggle(*window);
     if (keys->IsDown(VK_ESCAPE)) TerminateApplication(*window);
-    if (keys->IsPressed('M')) musicOn = !musicOn;
+    if (keys->IsPressed('M')) ToggleMusic();
 
     switch (ChooseLevelKeyAction(*keys, levelManager.GetState())) {
     case LevelKeyAction::ClearObjects: objectManager.deleteAll(); break;

@@ -46,6 +46,7 @@ public:
 
 private:
     void UpdateMusic(float dt);
+    void ToggleMusic();
     void HandleGlobalKeys();
 
     // Program-wide objects, in construction order.

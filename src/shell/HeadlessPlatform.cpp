@@ -2,6 +2,7 @@
 #include <GL/gl.h>
 #include <cstdio>
 #include <cstdlib>
+#include <iterator>
 #include "shell/VirtualKeys.h"
 
 HeadlessPlatform::HeadlessPlatform(uint32_t frameMs) : frameMs(frameMs) {}
@@ -26,6 +27,7 @@ bool HeadlessPlatform::CreateWindow(const std::string& title, int width, int hei
         --windowFailures;
         return false;
     }
+    if (full && !fullscreenWindowsWork) return false;
     if (!window.Create(title, width, height, bits, 0, nullptr)) return false;
     fullscreen = full;
     ++windowsCreated;
@@ -64,19 +66,25 @@ bool HeadlessPlatform::PeekMessage(Message& message)
         message = Message{MsgType::Stop};
         return true;
     }
-    // No message: the shell runs a frame now, and it sees frameMs of time.
+    // No message: the shell runs a frame now (or waits, when minimized),
+    // and the frame's time passes.
     if (!frameStarted) {
-        clock += frameMs;
+        clock += FrameLength();
         frameStarted = true;
     }
     return false;
 }
 
-// While minimized no frame runs; time and frames still pass, so that the
-// script's next event can arrive.
+uint32_t HeadlessPlatform::FrameLength() const
+{
+    auto after = frameTimes.upper_bound(frame);
+    return after == frameTimes.begin() ? frameMs : std::prev(after)->second;
+}
+
+// While minimized no frame runs; frames still pass, so that the script's
+// next event can arrive.
 void HeadlessPlatform::WaitMessage()
 {
-    clock += frameMs;
     ++frame;
     frameStarted = false;
 }

@@ -21,6 +21,11 @@ public:
     // Each frame advances the clock by frameMs before its Update.
     explicit HeadlessPlatform(uint32_t frameMs = 10);
 
+    // From the given frame on, each frame advances the clock by ms instead
+    // (0 too), until a later frame sets another time. Frames that pass
+    // minimised advance it as well.
+    void SetFrameTime(uint32_t fromFrame, uint32_t ms) { frameTimes[fromFrame] = ms; }
+
     // Delivers a message before the Update of the given frame. Messages of
     // one frame arrive in the order they were queued.
     void QueueInput(uint32_t frame, const Message& message);
@@ -29,6 +34,8 @@ public:
     // Lets a window creation fail, to exercise the shell's error paths.
     void FailNextWindows(int count) { windowFailures = count; }
     void SetModeSwitchWorks(bool works) { modeSwitchWorks = works; }
+    // Lets fullscreen windows fail after a working mode switch.
+    void SetFullscreenWindowsWork(bool work) { fullscreenWindowsWork = work; }
 
     uint32_t Frame() const { return frame; }
     bool StoppedByLimit() const { return stoppedByLimit; }
@@ -60,6 +67,7 @@ protected:
 
 private:
     bool DeliverScripted(Message& message);
+    uint32_t FrameLength() const;
 
     uint32_t frameMs;
     uint32_t clock = 0;
@@ -69,9 +77,11 @@ private:
     bool stoppedByLimit = false;
     bool charTranslation = false;
     bool modeSwitchWorks = true;
+    bool fullscreenWindowsWork = true;
     bool fullscreen = false;
     int windowFailures = 0;
     int windowsCreated = 0;
+    std::map<uint32_t, uint32_t> frameTimes;
     std::multimap<uint32_t, Message> script;
     std::deque<Message> posted;
     std::vector<RecordedMessageBox> boxes;

@@ -10,7 +10,7 @@ class KeyTaps {
 public:
     void Press(KeyState& keys, uint8_t key);
     void Release(KeyState& keys, uint8_t key);
-    // Copies down into previous, then applies the releases that waited.
+    // Applies the releases that waited, then copies down into previous.
     void EndFrame(KeyState& keys);
     void Clear();
 

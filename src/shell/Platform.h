@@ -73,6 +73,10 @@ public:
 
 protected:
     virtual void ApplyCursor(bool visible) = 0;
+    // Sends the counter's state to the system again, for when the system
+    // has reset its cursor (as starting the video does) without the count
+    // changing.
+    void ReapplyCursor() { ApplyCursor(cursorCount >= 0); }
 
 private:
     int cursorCount = 0;

@@ -42,22 +42,32 @@ void AppendWindowEvent(std::vector<Message>& out, const SDL_WindowEvent& w, bool
 
 } // namespace
 
-std::vector<Message> MessagesFromSdlEvent(const SDL_Event& event, bool charTranslation,
-                                          bool windowMinimized)
+void SdlEventTranslator::TranslateKey(std::vector<Message>& out, const SDL_KeyboardEvent& key,
+                                      bool charTranslation)
+{
+    SDL_Scancode place = key.keysym.scancode;
+    bool inRange = place >= 0 && place < SDL_NUM_SCANCODES;
+    bool down = key.type == SDL_KEYDOWN;
+    uint8_t vk = VirtualKeyOf(key.keysym);
+    if (inRange && down) heldCodes[place] = vk;
+    if (inRange && !down && heldCodes[place]) {
+        vk = heldCodes[place];
+        heldCodes[place] = 0;
+    }
+    if (vk == 0) return;
+    out.push_back(Message{down ? MsgType::KeyDown : MsgType::KeyUp, vk});
+    uint8_t control = ControlCharacterOf(vk);
+    if (down && charTranslation && control) out.push_back(Message{MsgType::Char, control});
+}
+
+std::vector<Message> SdlEventTranslator::Translate(const SDL_Event& event, bool charTranslation,
+                                                   bool windowMinimized)
 {
     std::vector<Message> out;
     switch (event.type) {
     case SDL_QUIT: out.push_back(Message{MsgType::Close}); break;
     case SDL_KEYDOWN:
-    case SDL_KEYUP: {
-        uint8_t vk = VirtualKeyFromScancode(event.key.keysym.scancode);
-        if (vk == 0) break;
-        bool down = event.type == SDL_KEYDOWN;
-        out.push_back(Message{down ? MsgType::KeyDown : MsgType::KeyUp, vk});
-        uint8_t control = ControlCharacterOf(vk);
-        if (down && charTranslation && control) out.push_back(Message{MsgType::Char, control});
-        break;
-    }
+    case SDL_KEYUP: TranslateKey(out, event.key, charTranslation); break;
     case SDL_TEXTINPUT:
         if (charTranslation) AppendTextInput(out, event.text.text);
         break;

@@ -1,6 +1,7 @@
 #pragma once
 #include <deque>
 #include "shell/Platform.h"
+#include "shell/SdlEvents.h"
 #include "shell/SdlWindow.h"
 
 // The desktop platform: a real window, the keyboard and mouse, the clock
@@ -29,12 +30,17 @@ protected:
     void ApplyCursor(bool visible) override;
 
 private:
+    bool StartVideo();
     void Translate(const SDL_Event& event);
     void TranslateWindowEvent(const SDL_WindowEvent& event);
+    bool IsFullscreenAt(int width, int height) const;
 
     SdlWindow window;
+    SdlEventTranslator events;
     std::deque<Message> queue;
     SDL_DisplayMode fullscreenMode{};
     bool haveFullscreenMode = false;
     bool charTranslation = false;
+    SDL_Cursor* arrow = nullptr;
+    bool videoStarted = false;
 };

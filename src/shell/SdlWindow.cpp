@@ -22,7 +22,11 @@ bool SdlWindow::Create(const std::string& title, int width, int height, int bits
         std::fprintf(stderr, "SDL_CreateWindow: %s\n", SDL_GetError());
         return false;
     }
-    if (fullscreenMode) SDL_SetWindowDisplayMode(window, fullscreenMode);
+    if (fullscreenMode && SDL_SetWindowDisplayMode(window, fullscreenMode) != 0) {
+        std::fprintf(stderr, "SDL_SetWindowDisplayMode: %s\n", SDL_GetError());
+        Destroy();
+        return false;
+    }
     context = SDL_GL_CreateContext(window);
     if (!context || SDL_GL_MakeCurrent(window, context) != 0) {
         std::fprintf(stderr, "SDL GL context: %s\n", SDL_GetError());

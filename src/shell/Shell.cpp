@@ -4,6 +4,7 @@
 #include <cstring>
 #include "shell/GameHooks.h"
 #include "shell/Platform.h"
+#include "shell/ShellObserver.h"
 #include "shell/WindowProc.h"
 #include "shell/WindowLifecycle.h"
 
@@ -11,9 +12,12 @@ ShellState shell;
 
 namespace {
 GameWindow* runningWindow = nullptr;
+ShellObserver* observer = nullptr;
 }
 
 GameWindow* CurrentGameWindow() { return runningWindow; }
+
+void SetShellObserver(ShellObserver* o) { observer = o; }
 
 void TerminateApplication(GameWindow&)
 {
@@ -28,6 +32,7 @@ void RequestFullscreenToggle(GameWindow&)
 
 void MessageBoxPlain(const std::string& text, const std::string& caption)
 {
+    if (observer) observer->MessageBoxShown(caption, text);
     Platform* p = TryGetPlatform();
     if (!p) {
         std::fprintf(stderr, "[%s] %s\n", caption.c_str(), text.c_str());
@@ -38,6 +43,7 @@ void MessageBoxPlain(const std::string& text, const std::string& caption)
 
 void ErrorBox(const std::string& text)
 {
+    if (observer) observer->MessageBoxShown("Error", text);
     Platform* p = TryGetPlatform();
     if (!p) {
         std::fprintf(stderr, "[Error] %s\n", text.c_str());
@@ -72,11 +78,13 @@ namespace {
 void RunFrame(Platform& platform, GameWindow& window, GameHooks& hooks)
 {
     uint32_t t = platform.GetTickCount();
-    hooks.Update(t - window.lastTickCount);
+    uint32_t elapsed = t - window.lastTickCount;
+    hooks.Update(elapsed);
     window.lastTickCount = t;
     platform.SwapBuffers();
     hooks.Draw();
     window.taps.EndFrame(*window.keys);
+    if (observer) observer->FrameRan(elapsed);
 }
 
 // Pumps messages and runs frames until a quit message arrives.
@@ -86,11 +94,13 @@ void InnerLoop(Platform& platform, GameWindow& window, GameHooks& hooks)
         Message message;
         if (platform.PeekMessage(message)) {
             if (message.type == MsgType::Quit) return;
+            if (observer) observer->MessageArrived(message);
             WindowProc(window, hooks, message);
         } else if (window.isVisible) {
             RunFrame(platform, window, hooks);
         } else {
             platform.WaitMessage();
+            if (observer) observer->FrameSkipped();
         }
     }
 }
@@ -123,7 +133,11 @@ int RunProgram(Platform& platform, GameHooks& hooks)
     shell.createFullScreen = window.fullscreen;
     while (shell.isProgramLooping) {
         window.fullscreen = shell.createFullScreen;
-        if (!OpenGameWindow(window, hooks, true, true)) {
+        bool opened = OpenGameWindow(window, hooks, true, true);
+        // A toggle is complete once its new window is open: the next
+        // deactivation is an alt-tab again.
+        shell.toggleRequested = false;
+        if (!opened) {
             shell.isProgramLooping = false;
             continue;
         }

@@ -15,18 +15,40 @@ void Reshape(int width, int height)
     glMatrixMode(GL_MODELVIEW);
 }
 
+namespace {
+
+// Later toggles start from windowed too.
+void FallBackToWindowed(GameWindow& window)
+{
+    ErrorBox("Mode Switch Failed.\nRunning In Windowed Mode.");
+    window.fullscreen = false;
+    shell.createFullScreen = false;
+}
+
+bool MakeWindow(GameWindow& window)
+{
+    return GetPlatform().CreateWindow(window.title, window.width, window.height, window.bitsPerPixel,
+                                      window.fullscreen);
+}
+
+} // namespace
+
+// A fullscreen window that cannot be had, by the mode switch or by the
+// window itself, is the same failure: the game runs windowed.
 bool CreateGameWindow(GameWindow& window)
 {
     Platform& platform = GetPlatform();
     ApplyCursorPolicy();
     if (window.fullscreen &&
-        !platform.ChangeScreenResolution(window.width, window.height, window.bitsPerPixel)) {
-        ErrorBox("Mode Switch Failed.\nRunning In Windowed Mode.");
-        window.fullscreen = false;
-        shell.createFullScreen = false;
+        !platform.ChangeScreenResolution(window.width, window.height, window.bitsPerPixel))
+        FallBackToWindowed(window);
+    bool made = MakeWindow(window);
+    if (!made && window.fullscreen) {
+        platform.RestoreDisplayMode();
+        FallBackToWindowed(window);
+        made = MakeWindow(window);
     }
-    if (!platform.CreateWindow(window.title, window.width, window.height, window.bitsPerPixel,
-                               window.fullscreen)) {
+    if (!made) {
         window.window = window.renderContext = false;
         return false;
     }

@@ -1,3 +1,5 @@
+#include <sys/wait.h>
+#include <unistd.h>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -74,18 +76,77 @@ TEST_F(LevelFiles, MissingAndEmptyLevels)
     EXPECT_FALSE(level->IsLevelComplete());
 }
 
+// An empty name or "." at the load prompt names the level folder itself:
+// that is a level that cannot be read, not an empty one.
+TEST_F(LevelFiles, AFolderIsNoLevel)
+{
+    std::filesystem::create_directory(LevelPath("sub"));
+    for (const char* name : {"", ".", "sub"}) {
+        new Probe("old", 1, 1);
+        level->LoadLevel(name);
+        EXPECT_EQ(man.count(), 0u) << "'" << name << "'";
+    }
+    EXPECT_EQ(Boxes(), (BoxList(3, "Error: Could not open level for loading!")));
+}
+
+// The temporaries in a folder, for any target.
+size_t TemporariesIn(const std::filesystem::path& folder, const std::string& target)
+{
+    size_t n = 0;
+    for (const auto& entry : std::filesystem::directory_iterator(folder))
+        if (IsTemporaryOf(entry.path().filename().string(), target)) ++n;
+    return n;
+}
+
 TEST_F(LevelFiles, AFailedSaveLeavesTheOldLevelWhole)
 {
-    WriteLevel("keep.dat", Record(LASER_TYPE, 1, 2));
+    // A name so long that no temporary can be made beside it.
+    std::string longName(240, 'x');
+    WriteLevel(longName, Record(LASER_TYPE, 1, 2));
     new Probe("new", 5, 5);
-    // The temporary file cannot be made: a folder stands in its place.
-    std::filesystem::create_directory(LevelPath("keep.dat.tmp"));
-    level->SaveLevel("keep.dat");
-    EXPECT_EQ(ReadWholeFile(LevelPath("keep.dat")), Record(LASER_TYPE, 1, 2));
+    level->SaveLevel(longName);
+    EXPECT_EQ(ReadWholeFile(LevelPath(longName)), Record(LASER_TYPE, 1, 2));
     EXPECT_EQ(Boxes(), (BoxList{"Error: Could not open save file!"}));
 
     level->SaveLevel("no/such/folder.dat");
     EXPECT_EQ(Boxes().size(), 2u);
+    EXPECT_EQ(TemporariesIn(dir.Path() / "Data/Levels", longName), 0u);
+}
+
+// Saving lev1.dat used to write through lev1.dat.tmp, destroying a level a
+// designer had given that name.
+TEST_F(LevelFiles, SavingNeverTouchesAnotherFileOfTheFolder)
+{
+    WriteLevel("lev1.dat.tmp", "the designer's level");
+    WriteLevel(".lev1.dat.tmp", "another one");
+    new Probe("new", 5, 5, ProbeKind{LASER_TYPE});
+    level->SaveLevel("lev1.dat");
+    EXPECT_EQ(ReadWholeFile(LevelPath("lev1.dat.tmp")), "the designer's level");
+    EXPECT_EQ(ReadWholeFile(LevelPath(".lev1.dat.tmp")), "another one");
+    EXPECT_EQ(ReadWholeFile(LevelPath("lev1.dat")), Record(LASER_TYPE, 5, 5));
+    EXPECT_EQ(TemporariesIn(dir.Path() / "Data/Levels", "lev1.dat"), 0u);
+    EXPECT_TRUE(Boxes().empty());
+}
+
+// A read-only level is refused as opening it for writing would refuse it;
+// a writable one keeps its permissions when it is replaced.
+TEST_F(LevelFiles, AReadOnlyLevelIsNotReplaced)
+{
+    namespace fs = std::filesystem;
+    WriteLevel("ro.dat", Record(LASER_TYPE, 1, 2));
+    fs::permissions(LevelPath("ro.dat"), fs::perms::owner_read | fs::perms::group_read);
+    new Probe("new", 5, 5, ProbeKind{LASER_TYPE});
+    level->SaveLevel("ro.dat");
+    EXPECT_EQ(ReadWholeFile(LevelPath("ro.dat")), Record(LASER_TYPE, 1, 2));
+    EXPECT_EQ(Boxes(), (BoxList{"Error: Could not open save file!"}));
+
+    WriteLevel("shared.dat", "");
+    fs::perms shared = fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read |
+                       fs::perms::group_write;
+    fs::permissions(LevelPath("shared.dat"), shared);
+    level->SaveLevel("shared.dat");
+    EXPECT_EQ(ReadWholeFile(LevelPath("shared.dat")), Record(LASER_TYPE, 5, 5));
+    EXPECT_EQ(fs::status(LevelPath("shared.dat")).permissions(), shared);
 }
 
 TEST_F(LevelFiles, AtomicWritesReplaceWholeOrNotAtAll)
@@ -94,12 +155,33 @@ TEST_F(LevelFiles, AtomicWritesReplaceWholeOrNotAtAll)
     ASSERT_TRUE(WriteFileAtomically(path, "first"));
     ASSERT_TRUE(WriteFileAtomically(path, "second"));
     EXPECT_EQ(ReadWholeFile(path), "second");
-    EXPECT_FALSE(std::filesystem::exists(path + ".tmp"));
     // Renaming over a folder fails; the folder stays and no temporary is left.
     std::filesystem::create_directory(LevelPath("dir.dat"));
     EXPECT_FALSE(WriteFileAtomically(LevelPath("dir.dat"), "x"));
     EXPECT_TRUE(std::filesystem::is_directory(LevelPath("dir.dat")));
-    EXPECT_FALSE(std::filesystem::exists(LevelPath("dir.dat.tmp")));
+    EXPECT_EQ(TemporariesIn(dir.Path() / "Data/Levels", "f.dat"), 0u);
+    EXPECT_EQ(TemporariesIn(dir.Path() / "Data/Levels", "dir.dat"), 0u);
+}
+
+// A writer killed midway leaves its temporary; the next write of the same
+// file removes it, but not the temporary of a writer still running, nor
+// anything that only looks like one.
+TEST_F(LevelFiles, TheNextSaveRemovesWhatAKilledSaveLeft)
+{
+    pid_t gone = ::fork();
+    if (gone == 0) ::_exit(0);
+    ::waitpid(gone, nullptr, 0);
+    std::string dead = ".f.dat.tmp-" + std::to_string(gone) + "-abcDEF";
+    std::string running = ".f.dat.tmp-1-abcDEF";  // init never ends
+    std::vector<std::string> kept{running, ".f.dat.tmp-12x-abcDEF", ".f.dat.tmp-" + std::to_string(gone) + "-abc",
+                                  ".g.dat.tmp-" + std::to_string(gone) + "-abcDEF", "f.dat.tmp"};
+    EXPECT_TRUE(IsTemporaryOf(dead, "f.dat"));
+    EXPECT_FALSE(IsTemporaryOf(kept[1], "f.dat"));
+    for (const std::string& name : kept) WriteLevel(name, "x");
+    WriteLevel(dead, "x");
+    ASSERT_TRUE(WriteFileAtomically(LevelPath("f.dat"), "new"));
+    EXPECT_FALSE(std::filesystem::exists(LevelPath(dead)));
+    for (const std::string& name : kept) EXPECT_TRUE(std::filesystem::exists(LevelPath(name))) << name;
 }
 
 TEST_F(LevelFiles, SaveFileRules)

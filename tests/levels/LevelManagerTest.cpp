@@ -1,3 +1,4 @@
+#include <cmath>
 #include "LevelTestWorld.h"
 #include "levels/EditorGrid.h"
 #include "objects/Switch.h"
@@ -94,8 +95,8 @@ TEST_F(LevelManagerTest, SetStateRunsLeavingBeforeEnteringAndIgnoresTheSameState
     level->SetState(STATE_EDITOR);  // no second palette
     EXPECT_EQ(CountObjects(true), tools);
 
-    // The load prompt loads into the editor state, so the load builds a
-    // palette of its own, and entering the editor adds another on top.
+    // The load prompt loads into the editor state, so the load builds the
+    // palette of the new world; entering the editor then adds none.
     WriteLevel("lev5.dat", Record(LASER_TYPE, 64, 92));
     level->LoadGame();
     EXPECT_EQ(level->GetState(), STATE_LOAD_PROMPT);
@@ -107,7 +108,7 @@ TEST_F(LevelManagerTest, SetStateRunsLeavingBeforeEnteringAndIgnoresTheSameState
     EXPECT_EQ(level->GetState(), STATE_EDITOR);
     EXPECT_EQ(level->GetCurrentLevel(), "lev5.dat");
     EXPECT_EQ(CountObjects(false), 1u);
-    EXPECT_EQ(CountObjects(true), 2 * tools);
+    EXPECT_EQ(CountObjects(true), tools);
     EXPECT_FALSE(shell.charTranslation);
 }
 
@@ -125,6 +126,59 @@ TEST_F(LevelManagerTest, SavePromptWritesTheTypedFile)
     EXPECT_EQ(level->GetState(), STATE_EDITOR);
     // Only the placed object is saved, not the palette.
     EXPECT_EQ(ReadWholeFile(LevelPath("mine.dat")), Record(LASER_TYPE, 64, 92));
+}
+
+// Every return from a prompt used to add a palette on top of the first.
+// Every palette item can be clicked: none covers another, the dragon's
+// wide picture included.
+TEST_F(LevelManagerTest, PaletteItemsDoNotCoverOneAnother)
+{
+    level->SetState(STATE_EDITOR);
+    std::vector<BaseObject*> tools;
+    man.forEach([&](BaseObject* o) {
+        if (o->isTool()) tools.push_back(o);
+    });
+    ASSERT_GE(tools.size(), 15u);
+    for (size_t i = 0; i < tools.size(); ++i) {
+        for (size_t j = i + 1; j < tools.size(); ++j) {
+            auto [ax, ay] = tools[i]->getPosition();
+            auto [bx, by] = tools[j]->getPosition();
+            bool overlap = std::fabs(ax - bx) < (tools[i]->getWidth() + tools[j]->getWidth()) / 2 &&
+                           std::fabs(ay - by) < (tools[i]->getHeight() + tools[j]->getHeight()) / 2;
+            EXPECT_FALSE(overlap) << tools[i]->getType() << " and " << tools[j]->getType();
+        }
+    }
+}
+
+TEST_F(LevelManagerTest, ThePaletteIsBuiltOncePerEditorEntry)
+{
+    struct Asker : Probe {
+        Asker() : Probe("asker", 64, 92, ProbeKind{LASER_TYPE}) {}
+        void textEntered(const std::string&) override {}
+    };
+    level->SetState(STATE_EDITOR);
+    size_t tools = CountObjects(true);
+    auto* asker = new Asker;
+    for (int i = 0; i < 4; ++i) {
+        level->Prompt("Name?", "", asker);
+        Type("\r");
+        Step();
+        level->SaveGame();
+        for (int k = 0; k < 8; ++k) level->KeyInput(VK_BACK, false);
+        Type("mine.dat\r");
+        Step();
+        ASSERT_EQ(level->GetState(), STATE_EDITOR);
+        EXPECT_EQ(CountObjects(true), tools) << "after round " << i;
+    }
+    EXPECT_EQ(ReadWholeFile(LevelPath("mine.dat")), Record(LASER_TYPE, 64, 92));
+
+    // Clearing the world takes the palette with it; the next return to the
+    // editor brings one back.
+    man.deleteAll();
+    level->SaveGame();
+    Type("\r");
+    Step();
+    EXPECT_EQ(CountObjects(true), tools);
 }
 
 TEST_F(LevelManagerTest, PaletteMarksOnlyItsOwnObjects)

@@ -77,6 +77,23 @@ TEST(FileTable, MissingListsLeaveTheTableEmpty)
                      "Error: Could not load file table!", "Error: Invalid file table reference!"}));
 }
 
+// Reading to the end of the file always leaves one entry: a list of zero
+// bytes is one empty entry, not an empty table. A folder is no list at all.
+TEST(FileTable, AnEmptyListIsOneEmptyEntryAndAFolderIsNoList)
+{
+    ScopedHeadlessPlatform platform;
+    TempDir dir;
+    FileTable table;
+    table.Load(dir.Write("empty.txt", "").c_str());
+    ASSERT_EQ(table.Count(), 1u);
+    EXPECT_EQ(table.Get(0), "");
+    EXPECT_TRUE(platform.Boxes().empty());
+
+    table.Load(dir.Path().string().c_str());
+    EXPECT_EQ(table.Count(), 0u);
+    EXPECT_EQ(platform.Boxes(), (Boxes{"Error: Could not load file table!"}));
+}
+
 TEST(DataName, StarNamesSplitAtTheFirstDot)
 {
     ScopedHeadlessPlatform platform;

@@ -1,5 +1,9 @@
 #include <gtest/gtest.h>
+#include <AL/al.h>
 #include <filesystem>
+#include <fstream>
+#include "resources/SoundManager.h"
+#include "resources/SoundTestFiles.h"
 #include "shell/GameDriver.h"
 #include "shell/HeadlessPlatform.h"
 #include "shell/Shell.h"
@@ -65,6 +69,52 @@ TEST_F(GameDriverTest, MusicKeyTogglesAndTheTimerStandsStillWhileOff)
     // Frames 0 to 2 counted music time: the key is read after the frame's
     // music update.
     EXPECT_NEAR(driver.MusicTimer(), 0.03f, 1e-6f);
+}
+
+// The driver as the shell's hooks, noting after every frame's update
+// whether the music (sound 2) is playing and looping.
+class MusicWatch : public GameHooks {
+public:
+    explicit MusicWatch(GameDriver& driver) : driver(driver) {}
+    bool Initialize(GameWindow& w) override { return driver.Initialize(w); }
+    bool InitGL() override { return driver.InitGL(); }
+    void Update(uint32_t ms) override
+    {
+        driver.Update(ms);
+        ALint state = 0;
+        ALint looping = 0;
+        ALuint source = SoundManager::Instance()->GetSound(2)->GetSource();
+        alGetSourcei(source, AL_SOURCE_STATE, &state);
+        alGetSourcei(source, AL_LOOPING, &looping);
+        playing.push_back(state == AL_PLAYING && looping == AL_TRUE);
+    }
+    void Draw() override { driver.Draw(); }
+    void ReleaseGLResources() override { driver.ReleaseGLResources(); }
+    void Deinitialize() override { driver.Deinitialize(); }
+    void OnMouseClick(int button) override { driver.OnMouseClick(button); }
+
+    std::vector<bool> playing;
+
+private:
+    GameDriver& driver;
+};
+
+// M is heard: off stops the music at once, on starts it again looping, and
+// a new window (F11) does not bring back music the player turned off.
+TEST_F(GameDriverTest, MusicKeyStopsTheMusicAndStartsItAgainLooping)
+{
+    std::ofstream("tone.wav", std::ios::binary) << WavBytes(1, 16, 8000, 40000);
+    std::ofstream("sounds.txt") << "tone.wav\ntone.wav\ntone.wav";
+    MusicWatch watch(driver);
+    Press(2, 'M');
+    Press(4, VK_F11);
+    Press(7, 'M');
+    platform.SetFrameLimit(9);
+    RunProgram(platform, watch);
+    std::vector<bool> expected{true, true, false, false, false, false, false, true, true};
+    EXPECT_EQ(watch.playing, expected);
+    EXPECT_EQ(platform.WindowsCreated(), 2);
+    EXPECT_TRUE(driver.IsMusicOn());
 }
 
 TEST_F(GameDriverTest, EditKeyOpensTheEditorAndItsLoadPromptAndLettersThenType)

@@ -114,6 +114,19 @@ TEST_F(ShellTest, KeyTappedBetweenFramesIsPressedInExactlyOneFrame)
     EXPECT_EQ(game.downFrames, (std::vector<uint32_t>{2, 4, 5, 6}));
 }
 
+// Two quick taps of one key, one before each of two frames: each frame
+// sees its own press.
+TEST_F(ShellTest, TapsInConsecutiveFramesAreEachPressedOnce)
+{
+    for (uint32_t frame : {2u, 3u, 4u}) {
+        platform.QueueInput(frame, Message{MsgType::KeyDown, 'A'});
+        platform.QueueInput(frame, Message{MsgType::KeyUp, 'A'});
+    }
+    Run(7);
+    EXPECT_EQ(game.pressedFrames, (std::vector<uint32_t>{2, 3, 4}));
+    EXPECT_EQ(game.downFrames, (std::vector<uint32_t>{2, 3, 4}));
+}
+
 TEST_F(ShellTest, HeldKeyIsPressedInExactlyOneFrame)
 {
     platform.QueueInput(2, Message{MsgType::KeyDown, 'A'});
@@ -214,6 +227,21 @@ TEST_F(ShellTest, FailedModeSwitchLeavesTheProgramWindowedAfterOneErrorBox)
     EXPECT_EQ(platform.WindowsCreated(), 2);
 }
 
+// The mode switch works but the fullscreen window cannot be made: the same
+// message as a failed switch, and the game goes on windowed.
+TEST_F(ShellTest, FailedFullscreenWindowFallsBackToAWindowedOne)
+{
+    platform.SetFullscreenWindowsWork(false);
+    platform.QueueInput(1, Message{MsgType::ToggleFullscreen});
+    platform.QueueInput(3, Message{MsgType::ToggleFullscreen});
+    EXPECT_EQ(Run(6), 0);
+    EXPECT_EQ(Boxes(), (std::vector<std::string>(2, "Mode Switch Failed.\nRunning In Windowed Mode.")));
+    EXPECT_FALSE(shell.createFullScreen);
+    EXPECT_FALSE(platform.WindowIsFullscreen());
+    EXPECT_EQ(platform.WindowsCreated(), 3);
+    EXPECT_EQ(game.updates.size(), 6u);
+}
+
 TEST_F(ShellTest, AltTabFromFullscreenSwapsInAMinimizedWindowAndBack)
 {
     game.startFullscreen = true;
@@ -227,15 +255,39 @@ TEST_F(ShellTest, AltTabFromFullscreenSwapsInAMinimizedWindowAndBack)
     EXPECT_FALSE(shell.minimizedFromFullscreen);
 }
 
+// The fullscreen window loses focus while its toggle is still under way
+// (before the toggle's quit is handled): that is no alt-tab.
 TEST_F(ShellTest, ToggleInProgressSuppressesTheAltTabSwap)
 {
-    game.startFullscreen = true;
-    platform.QueueInput(1, Message{MsgType::ToggleFullscreen});
-    platform.QueueInput(1, Message{MsgType::ActivateInactive});
-    Run(4);
+    struct Game : RecordingGame {
+        void Update(uint32_t ms) override
+        {
+            RecordingGame::Update(ms);
+            if (updates.size() != 2) return;
+            GetPlatform().PostMessage(Message{MsgType::ToggleFullscreen});
+            GetPlatform().PostMessage(Message{MsgType::ActivateInactive});
+        }
+    } toggling;
+    toggling.startFullscreen = true;
+    platform.SetFrameLimit(5);
+    RunProgram(platform, toggling);
     // Only the toggle re-created the window.
     EXPECT_EQ(platform.WindowsCreated(), 2);
     EXPECT_FALSE(shell.minimizedFromFullscreen);
+    EXPECT_FALSE(platform.WindowIsFullscreen());
+}
+
+// Once the toggle into fullscreen is done, the first alt-tab swaps in a
+// minimized window as any other does.
+TEST_F(ShellTest, AltTabRightAfterAToggleIntoFullscreenSwaps)
+{
+    platform.QueueInput(1, Message{MsgType::ToggleFullscreen});
+    platform.QueueInput(4, Message{MsgType::ActivateInactive});
+    Run(7);
+    EXPECT_FALSE(shell.toggleRequested);
+    EXPECT_TRUE(shell.minimizedFromFullscreen);
+    EXPECT_EQ(platform.WindowsCreated(), 3);
+    EXPECT_EQ(game.initGLCalls, 2);
 }
 
 TEST_F(ShellTest, WindowCreationFailureEndsTheProgramNormally)

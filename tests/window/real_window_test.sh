@@ -6,72 +6,19 @@
 # expects exit code 0.
 # Usage: real_window_test.sh GAME_BINARY DATA_DIR
 set -euo pipefail
-game=$1
+game=$(realpath "$1")
 data=$2
 work=$(mktemp -d)
-# The game is stopped before its X server: a game whose display vanishes
-# while it shuts down was seen to linger, so it gets 5 s and then SIGKILL.
-cleanup() {
-    if [ -n "${game_pid:-}" ]; then
-        kill "$game_pid" 2>/dev/null || true
-        for _ in $(seq 50); do kill -0 "$game_pid" 2>/dev/null || break; sleep 0.1; done
-        kill -9 "$game_pid" 2>/dev/null || true
-    fi
-    [ -n "${xvfb_pid:-}" ] && kill "$xvfb_pid" 2>/dev/null || true
-    rm -rf "$work"
-}
-trap cleanup EXIT
+source "$(dirname "$0")/../support/xvfb_game.sh"
+trap 'stop_game_and_xvfb; rm -rf "$work"' EXIT
 
 cp -r "$data" "$work/data"
 printf 'lev1.dat' > "$work/data/Data/Levels/save.dat"
 
-# Xvfb picks a free display itself and names it on the given descriptor.
-Xvfb -displayfd 3 -screen 0 800x600x24 -nolisten tcp 3> "$work/display" > "$work/xvfb.log" 2>&1 &
-xvfb_pid=$!
-for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
-[ -s "$work/display" ] || { echo "Xvfb did not start"; cat "$work/xvfb.log"; exit 1; }
-export DISPLAY=:$(head -1 "$work/display")
-for _ in $(seq 50); do xdpyinfo > /dev/null 2>&1 && break; sleep 0.1; done
-
-(cd "$work/data" && ALSOFT_DRIVERS=null exec "$game") > "$work/game.log" 2>&1 &
-game_pid=$!
-
-window=""
-for _ in $(seq 300); do
-    window=$(xdotool search --name '^Velkamire$' 2>/dev/null | head -1 || true)
-    [ -n "$window" ] && break
-    sleep 0.1
-done
-[ -n "$window" ] || { echo "no window titled Velkamire appeared"; cat "$work/game.log"; exit 1; }
-xdotool windowfocus --sync "$window" 2>/dev/null || true
-
-# The player starts at the tile centred (160, 316) in playfield units, that is
-# pixels x 144-176, y 268-300 from the top of the window, and walks right.
-changed() {  # crop geometry, two shots -> number of differing pixels
-    compare -metric AE -crop "$1" "$2" "$3" null: 2>&1 || true
-}
-brightness() {  # shot, crop geometry -> mean brightness in thousandths
-    convert "$1" -crop "$2" -format '%[fx:int(mean*1000)]' info:
-}
-start_tile=32x32+144+268
-far_tile=96x96+600+40
-
-# The game pauses a second at start, then draws the level; a slow machine
-# may take longer. Wait until the level shows and two shots agree.
-shown=""
-for attempt in $(seq 60); do
-    sleep 0.5
-    import -window root "$work/before.png"
-    if [ -f "$work/previous.png" ] &&
-       [ "$(brightness "$work/before.png" $far_tile)" -gt 20 ] &&
-       [ "$(changed $far_tile "$work/previous.png" "$work/before.png" | cut -d. -f1)" -eq 0 ] &&
-       [ "$(changed $start_tile "$work/previous.png" "$work/before.png" | cut -d. -f1)" -eq 0 ]; then
-        shown=yes
-        break
-    fi
-    cp "$work/before.png" "$work/previous.png"
-done
-[ -n "$shown" ] || { echo "the level never showed steadily"; cat "$work/game.log"; exit 1; }
+start_xvfb
+start_game "$work/data"
+wait_for_game_window
+wait_until_steady "$work/before.png"
 
 xdotool keydown --window "$window" Right
 sleep 1.5
@@ -85,10 +32,5 @@ echo "pixels changed where the player stood: $start; far away: $far"
 [ "${start%%.*}" -gt 200 ] || { echo "the player did not move"; exit 1; }
 [ "${far%%.*}" -lt 50 ] || { echo "the picture changed where nothing should move"; exit 1; }
 
-xdotool key --window "$window" Escape
-for _ in $(seq 300); do kill -0 "$game_pid" 2>/dev/null || break; sleep 0.1; done
-if kill -0 "$game_pid" 2>/dev/null; then echo "Escape did not end the game"; exit 1; fi
-wait "$game_pid" && status=0 || status=$?
-game_pid=""
-echo "exit code $status"
-[ "$status" -eq 0 ]
+end_game_with_escape
+[ "$game_status" -eq 0 ]

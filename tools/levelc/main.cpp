@@ -12,7 +12,13 @@ namespace {
 
 const char USAGE[] =
     "usage: velkamire-levelc compile SOURCE OUT.dat\n"
-    "       velkamire-levelc decompile IN.dat OUT.txt   (OUT may be - for standard output)\n";
+    "       velkamire-levelc decompile IN.dat OUT.lvl   (OUT may be - for standard output)\n"
+    "       velkamire-levelc --help\n";
+
+const char HELP[] =
+    "\n"
+    "Turns a level source (see tools/levelc/FORMAT.md) into the game's level\n"
+    "file, or a level file back into a source that compiles to the same bytes.\n";
 
 int Fail(const std::string& message)
 {
@@ -55,6 +61,10 @@ int Decompile(const std::string& levelPath, const std::string& outPath)
 
 int main(int argc, char** argv)
 {
+    if (argc == 2 && (std::strcmp(argv[1], "--help") == 0 || std::strcmp(argv[1], "-h") == 0)) {
+        std::cout << USAGE << HELP;
+        return 0;
+    }
     if (argc == 4 && std::strcmp(argv[1], "compile") == 0)
         return Compile(argv[2], argv[3]);
     if (argc == 4 && std::strcmp(argv[1], "decompile") == 0)

@@ -1,5 +1,6 @@
 // velkamire-replay: runs the whole game headless from a script of input
-// events, writing a trace of every frame and screenshots on request.
+// events or seeded random input, writing a trace of every frame, screenshots
+// and samples of its memory on request.
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -8,8 +9,8 @@
 #include "RandomInput.h"
 #include "ReplayOptions.h"
 #include "ReplayScript.h"
-#include "TraceWriter.h"
-#include "resources/SoundManager.h"
+#include "record/PlayWatcher.h"
+#include "record/TraceWriter.h"
 #include "resources/WholeFile.h"
 #include "shell/GameDriver.h"
 #include "shell/HeadlessPlatform.h"
@@ -19,48 +20,13 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// The game as the shell sees it, with a look after every frame's Draw.
-class ReplayHooks : public GameHooks {
-public:
-    ReplayHooks(GameDriver& driver, HeadlessPlatform& platform, const ReplayOptions& options, TraceWriter& trace,
-                MemorySampler& memory)
-        : driver(driver), platform(platform), options(options), trace(trace), memory(memory)
-    {
-    }
-
-    bool Initialize(GameWindow& w) override { return driver.Initialize(w); }
-    bool InitGL() override { return driver.InitGL(); }
-    void Update(uint32_t ms) override
-    {
-        elapsed += ms;
-        driver.Update(ms);
-    }
-    void Draw() override
-    {
-        driver.Draw();
-        auto range = options.screenshots.equal_range(frame);
-        for (auto it = range.first; it != range.second; ++it)
-            if (!SaveFramebufferPng(it->second, 800, 600))
-                std::fprintf(stderr, "velkamire-replay: could not write %s\n", it->second.c_str());
-        trace.FrameDrawn(frame, elapsed, driver, platform, sounds);
-        memory.FrameDrawn(frame);
-        ++frame;
-    }
-    void ReleaseGLResources() override { driver.ReleaseGLResources(); }
-    void Deinitialize() override { driver.Deinitialize(); }
-    void OnMouseClick(int button) override { driver.OnMouseClick(button); }
-
-    std::vector<SoundPlay> sounds;
-
-private:
-    GameDriver& driver;
-    HeadlessPlatform& platform;
-    const ReplayOptions& options;
-    TraceWriter& trace;
-    MemorySampler& memory;
-    uint32_t frame = 0;
-    uint32_t elapsed = 0;
-};
+void SaveScreenshots(const ReplayOptions& options, uint32_t frame)
+{
+    auto range = options.screenshots.equal_range(frame);
+    for (auto it = range.first; it != range.second; ++it)
+        if (!SaveFramebufferPng(it->second, 800, 600))
+            std::fprintf(stderr, "velkamire-replay: could not write %s\n", it->second.c_str());
+}
 
 std::string Absolute(const std::string& path) { return path.empty() ? path : fs::absolute(path).string(); }
 
@@ -91,6 +57,10 @@ int main(int argc, char** argv)
     if (!ParseReplayOptions(argc, argv, options, error)) {
         std::fprintf(stderr, "velkamire-replay: %s\n%s", error.c_str(), REPLAY_USAGE);
         return 2;
+    }
+    if (options.help) {
+        std::printf("%s%s", REPLAY_USAGE, REPLAY_HELP);
+        return 0;
     }
     // Paths on the command line are the caller's, not the data directory's.
     options.traceFile = Absolute(options.traceFile);
@@ -124,13 +94,22 @@ int main(int argc, char** argv)
     HeadlessPlatform platform(options.frameMs);
     SetPlatform(&platform);
     for (const ScriptEvent& e : script.events) platform.QueueInput(e.frame, e.message);
+    for (const auto& time : script.frameTimes) platform.SetFrameTime(time.first, time.second);
     platform.SetFrameLimit(options.framesGiven ? options.frames : (script.empty() ? 1 : script.lastFrame + 1));
 
     static GameDriver driver;
-    ReplayHooks hooks(driver, platform, options, trace, memory);
-    SoundManager::SetPlayObserver([&hooks](uint32_t id, bool loop) { hooks.sounds.push_back({id, loop}); });
-    int code = RunProgram(platform, hooks);
-    SoundManager::SetPlayObserver(nullptr);
-    trace.Finish(!platform.StoppedByLimit());
+    int code;
+    {
+        PlayWatcher watcher(driver, trace.IsOpen() ? &trace : nullptr, nullptr);
+        watcher.afterDraw = [&options, &memory](uint32_t frame) {
+            SaveScreenshots(options, frame);
+            memory.FrameDrawn(frame);
+        };
+        code = RunProgram(platform, driver);
+    }
+    if (!trace.Finish(!platform.StoppedByLimit())) {
+        std::fprintf(stderr, "velkamire-replay: could not write %s\n", options.traceFile.c_str());
+        return 1;
+    }
     return code == 0 ? 0 : 1;
 }

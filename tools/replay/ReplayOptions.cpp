@@ -28,7 +28,9 @@ bool ParseReplayOptions(int argc, char** argv, ReplayOptions& o, std::string& er
             return true;
         };
         std::string v;
-        if (arg == "--data") {
+        if (arg == "--help" || arg == "-h") {
+            o.help = true;
+        } else if (arg == "--data") {
             if (!value(o.dataDir)) { error = "--data needs a directory"; return false; }
         } else if (arg == "--frames") {
             if (!value(v) || !ParseCount(v, o.frames, 0)) { error = "--frames needs a number"; return false; }
@@ -71,3 +73,23 @@ bool ParseReplayOptions(int argc, char** argv, ReplayOptions& o, std::string& er
     }
     return true;
 }
+
+const char* const REPLAY_HELP =
+    "\n"
+    "Runs the whole game headless on a virtual clock, with input from SCRIPT\n"
+    "(a file, or - for standard input).\n"
+    "\n"
+    "  --data DIR            the game's data directory (default: the current one)\n"
+    "  --frames N            frames to run (default: one past the script's last line)\n"
+    "  --frame-ms MS         each frame's time until the script's first elapsed line\n"
+    "                        (default 10)\n"
+    "  --trace FILE          write one JSON object per frame (JSON Lines)\n"
+    "  --trace-every K       keep every K-th frame of the trace and the last\n"
+    "  --screenshot F:FILE   save what frame F drew as a PNG; may repeat\n"
+    "  --random SEED         seeded random input instead of a script (needs --frames)\n"
+    "  --rss FILE            write the resident memory every 100 frames\n"
+    "  --help                show this help and exit\n"
+    "\n"
+    "Script lines: F key VK, F keyup VK, F hold VK N, F char CODE, F type TEXT,\n"
+    "F click left|right X Y, F move X Y, F elapsed MS, F deactivate, F activate,\n"
+    "F minimize, F restore [W H], F close. The README describes them.\n";

@@ -15,9 +15,12 @@ struct ReplayOptions {
     bool randomGiven = false;
     uint64_t randomSeed = 0;  // --random: seeded random input instead of a script
     std::string rssFile;      // --rss: samples of the resident memory
+    bool help = false;
 };
 
 // Parses the command line; false with a message for bad arguments.
 bool ParseReplayOptions(int argc, char** argv, ReplayOptions& options, std::string& error);
 
 extern const char* const REPLAY_USAGE;
+// What each option and the script do, shown after the usage by --help.
+extern const char* const REPLAY_HELP;

@@ -1,5 +1,6 @@
 #include "ReplayScript.h"
 #include <cctype>
+#include <climits>
 #include <sstream>
 
 namespace {
@@ -22,8 +23,8 @@ struct LineParser {
     }
     bool AtEnd()
     {
-        std::string rest;
-        return !(in >> rest);
+        in >> std::ws;
+        return in.peek() == std::char_traits<char>::eof();
     }
 };
 
@@ -83,26 +84,43 @@ bool ParseLine(const std::string& line, ReplayScript& script, std::string& why)
         }
     } else if (command == "click") {
         std::string button;
-        if (!(p.in >> button) || (button != "left" && button != "right") || !p.Number(a, 0, 65535) ||
-            !p.Number(b, 0, 65535) || !p.AtEnd()) {
+        if (!(p.in >> button) || (button != "left" && button != "right") || !p.Number(a, INT32_MIN, INT32_MAX) ||
+            !p.Number(b, INT32_MIN, INT32_MAX) || !p.AtEnd()) {
             why = "expected: click left|right X Y";
             return false;
         }
         add(f, Make(button == "left" ? MsgType::LButtonDown : MsgType::RButtonDown, 0, int32_t(a), int32_t(b)));
     } else if (command == "move") {
-        if (!p.Number(a, 0, 65535) || !p.Number(b, 0, 65535) || !p.AtEnd()) { why = "expected: move X Y"; return false; }
+        // A dragging mouse is reported outside the window too, so positions may be negative.
+        if (!p.Number(a, INT32_MIN, INT32_MAX) || !p.Number(b, INT32_MIN, INT32_MAX) || !p.AtEnd()) {
+            why = "expected: move X Y";
+            return false;
+        }
         add(f, Make(MsgType::MouseMove, 0, int32_t(a), int32_t(b)));
+    } else if (command == "elapsed") {
+        if (!p.Number(a, 0, UINT32_MAX) || !p.AtEnd()) { why = "expected a number of milliseconds"; return false; }
+        script.frameTimes[f] = uint32_t(a);
+        if (f > script.lastFrame) script.lastFrame = f;
+    } else if (command == "restore") {
+        // The client size is optional: the game's window is 800 by 600.
+        Message m = Make(MsgType::SizeRestored, 0, 800, 600);
+        if (!p.AtEnd()) {
+            if (!p.Number(a, 0, 65535) || !p.Number(b, 0, 65535) || !p.AtEnd()) {
+                why = "expected: restore, or restore WIDTH HEIGHT";
+                return false;
+            }
+            m.x = int32_t(a);
+            m.y = int32_t(b);
+        }
+        add(f, m);
     } else {
         static const std::pair<const char*, MsgType> plain[] = {
             {"deactivate", MsgType::ActivateInactive}, {"activate", MsgType::ActivateActive},
-            {"minimize", MsgType::SizeMinimized}, {"restore", MsgType::SizeRestored},
-            {"close", MsgType::Close}};
+            {"minimize", MsgType::SizeMinimized}, {"close", MsgType::Close}};
         for (const auto& entry : plain) {
             if (command != entry.first) continue;
             if (!p.AtEnd()) { why = "unexpected words after " + command; return false; }
-            Message m = Make(entry.second);
-            if (entry.second == MsgType::SizeRestored) { m.x = 800; m.y = 600; }
-            add(f, m);
+            add(f, Make(entry.second));
             return true;
         }
         why = "unknown command '" + command + "'";

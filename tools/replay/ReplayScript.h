@@ -1,5 +1,6 @@
 #pragma once
 #include <cstdint>
+#include <map>
 #include <string>
 #include <vector>
 #include "shell/Platform.h"
@@ -12,8 +13,10 @@ struct ScriptEvent {
 
 struct ReplayScript {
     std::vector<ScriptEvent> events;  // in delivery order within each frame
-    uint32_t lastFrame = 0;           // the frame of the last event
-    bool empty() const { return events.empty(); }
+    // From "F elapsed MS" lines: from frame F on, each frame takes MS.
+    std::map<uint32_t, uint32_t> frameTimes;
+    uint32_t lastFrame = 0;           // the frame of the last line
+    bool empty() const { return events.empty() && frameTimes.empty(); }
 };
 
 // Parses a script; on a malformed line returns false and says which line

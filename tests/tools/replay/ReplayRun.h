@@ -7,6 +7,7 @@
 #include <fstream>
 #include <string>
 #include <vector>
+#include "SourceCompiler.h"
 
 namespace fs = std::filesystem;
 
@@ -32,6 +33,16 @@ protected:
                               " 2>" + (dir / "stderr.txt").string();
         int status = std::system(command.c_str());
         return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    }
+    // Compiles a level source into the copied data directory under `name`
+    // and makes it the level the game starts with.
+    void UseLevel(const std::string& name, const std::string& source)
+    {
+        std::string bytes;
+        std::vector<std::string> errors;
+        ASSERT_TRUE(levelc::CompileSource(source, name, bytes, errors)) << (errors.empty() ? "" : errors[0]);
+        std::ofstream(dir / "data/Data/Levels" / name, std::ios::binary) << bytes;
+        std::ofstream(dir / "data/Data/Levels/save.dat") << name;
     }
     std::vector<std::string> Trace() const
     {

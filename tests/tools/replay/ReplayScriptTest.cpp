@@ -64,6 +64,32 @@ TEST(ReplayScript, MouseAndWindowEvents)
     EXPECT_EQ(s.events[7].message.type, MsgType::Close);
 }
 
+TEST(ReplayScript, ElapsedLinesSetTheFrameTimesAndCountTowardsTheLastFrame)
+{
+    ReplayScript s = Parse("0 elapsed 16\n2 key 39\n7 elapsed 0\n9 elapsed 4294967295\n");
+    EXPECT_EQ(s.events.size(), 1u);
+    EXPECT_EQ(s.frameTimes, (std::map<uint32_t, uint32_t>{{0, 16}, {7, 0}, {9, 4294967295u}}));
+    EXPECT_EQ(s.lastFrame, 9u);
+    EXPECT_EQ(ErrorOf("1 elapsed\n").rfind("line 1:", 0), 0u);
+    EXPECT_EQ(ErrorOf("1 elapsed -5\n").rfind("line 1:", 0), 0u);
+    EXPECT_EQ(ErrorOf("1 elapsed 4294967296\n").rfind("line 1:", 0), 0u);
+    EXPECT_EQ(ErrorOf("1 elapsed 5 6\n").rfind("line 1:", 0), 0u);
+}
+
+TEST(ReplayScript, RestoreMayGiveTheSizeAndTheMouseMayBeOutsideTheWindow)
+{
+    ReplayScript s = Parse("1 restore\n2 restore 1024 768\n3 move -4 -9\n");
+    ASSERT_EQ(s.events.size(), 3u);
+    EXPECT_EQ(s.events[0].message.x, 800);
+    EXPECT_EQ(s.events[0].message.y, 600);
+    EXPECT_EQ(s.events[1].message.x, 1024);
+    EXPECT_EQ(s.events[1].message.y, 768);
+    EXPECT_EQ(s.events[2].message.x, -4);
+    EXPECT_EQ(s.events[2].message.y, -9);
+    EXPECT_EQ(ErrorOf("1 restore 800\n").rfind("line 1:", 0), 0u);
+    EXPECT_EQ(ErrorOf("1 restore 800 600 1\n").rfind("line 1:", 0), 0u);
+}
+
 TEST(ReplayScript, MalformedLinesNameTheirLineNumber)
 {
     EXPECT_EQ(ErrorOf("1 key 39\nbanana\n").rfind("line 2:", 0), 0u);
@@ -90,6 +116,11 @@ TEST(ReplayOptions, ParsesEveryOptionAndRejectsBadOnes)
     EXPECT_EQ(o.traceEvery, 5u);
     EXPECT_EQ(o.screenshots.count(3), 2u);
     EXPECT_EQ(o.scriptFile, "s.txt");
+    EXPECT_FALSE(o.help);
+
+    const char* help[] = {"replay", "--help"};
+    ASSERT_TRUE(ParseReplayOptions(2, const_cast<char**>(help), o, error));
+    EXPECT_TRUE(o.help);
 
     for (std::vector<const char*> bad : {std::vector<const char*>{"r", "--frames"},
                                          {"r", "--frames", "x"},

@@ -35,6 +35,17 @@ TEST_F(ReplayTool, TraceEveryKeepsEveryKthFrameAndTheLast)
     EXPECT_TRUE(Has(lines[2], "\"frame\":6,"));
 }
 
+TEST_F(ReplayTool, ElapsedLinesGiveTheFramesTheirTime)
+{
+    // Frames 2 and 3 take no time; the step clock then runs none of the
+    // game's steps, yet the frames are drawn.
+    ASSERT_EQ(Run("0 elapsed 25\n2 elapsed 0\n4 elapsed 3\n", "--frame-ms 7"), 0);
+    std::vector<std::string> lines = Trace();
+    ASSERT_EQ(lines.size(), 5u);
+    const char* ms[] = {"\"ms\":25,", "\"ms\":50,", "\"ms\":50,", "\"ms\":50,", "\"ms\":53,"};
+    for (size_t i = 0; i < lines.size(); ++i) EXPECT_TRUE(Has(lines[i], ms[i])) << lines[i].substr(0, 40);
+}
+
 TEST_F(ReplayTool, DefaultFrameCountIsOnePastTheLastEvent)
 {
     ASSERT_EQ(Run("4 key 77\n6 keyup 77\n", ""), 0);

@@ -1,7 +1,7 @@
 # Tests of the replay tool: its script and options parsing, and end-to-end
 # runs of the tool itself.
 velkamire_tool_tests(replay_tests
-    LIBS replay_lib game_embedded
+    LIBS replay_lib game_embedded velkamire_levelc_lib
     DEFINITIONS
         REPLAY_TOOL="$<TARGET_FILE:velkamire-replay>"
         VELKAMIRE_DATA_DIR="${VELKAMIRE_DATA_DIR}"

@@ -1,11 +1,10 @@
-#include "TraceWriter.h"
+#include "record/TraceWriter.h"
 #include <sstream>
-#include "Json.h"
+#include "record/Json.h"
 #include "levels/LevelManager.h"
 #include "objects/BaseObject.h"
 #include "objects/BaseObjectMan.h"
 #include "shell/GameDriver.h"
-#include "shell/HeadlessPlatform.h"
 
 bool TraceWriter::Open(const std::string& path, uint32_t traceEvery)
 {
@@ -54,7 +53,7 @@ std::string TraceWriter::Line(uint32_t frame, uint32_t ms, GameDriver& driver, c
     return s.str();
 }
 
-void TraceWriter::FrameDrawn(uint32_t frame, uint32_t ms, GameDriver& driver, const HeadlessPlatform& platform,
+void TraceWriter::FrameDrawn(uint32_t frame, uint32_t ms, GameDriver& driver, const std::vector<ShownBox>& all,
                              const std::vector<SoundPlay>& sounds)
 {
     if (!out.is_open()) return;
@@ -62,7 +61,6 @@ void TraceWriter::FrameDrawn(uint32_t frame, uint32_t ms, GameDriver& driver, co
 
     std::ostringstream b;
     b << "[";
-    const auto& all = platform.MessageBoxes();
     for (size_t i = boxesReported; i < all.size(); ++i)
         b << (i > boxesReported ? "," : "") << "{\"caption\":" << JsonString(all[i].caption)
           << ",\"text\":" << JsonString(all[i].text) << "}";
@@ -85,10 +83,11 @@ void TraceWriter::FrameDrawn(uint32_t frame, uint32_t ms, GameDriver& driver, co
     }
 }
 
-void TraceWriter::Finish(bool ended)
+bool TraceWriter::Finish(bool ended)
 {
-    if (!out.is_open() || !havePending) return;
-    out << pendingLine << ",\"ended\":" << (ended ? "true" : "false") << "}\n";
+    if (!out.is_open()) return true;
+    if (havePending) out << pendingLine << ",\"ended\":" << (ended ? "true" : "false") << "}\n";
     havePending = false;
-    out.flush();
+    out.close();
+    return !out.fail();
 }

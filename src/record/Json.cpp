@@ -1,4 +1,4 @@
-#include "Json.h"
+#include "record/Json.h"
 #include "objects/TraceJson.h"
 #include <cmath>
 #include <cstdio>

@@ -1,0 +1,4 @@
+# --help, --version and unknown options of the three programs.
+add_test(NAME ProgramsAnswerHelpAndRefuseUnknownOptions
+         COMMAND ${CMAKE_CURRENT_LIST_DIR}/usage_test.sh
+                 $<TARGET_FILE:velkamire> $<TARGET_FILE:velkamire-replay> $<TARGET_FILE:velkamire-levelc>)
