@@ -42,6 +42,7 @@ const fs::path& Scratch()
         SetPlatform(platform);
         scratch = ScratchParent() / ("velkamire-fuzz-" + std::to_string(::getpid()));
         fs::create_directories(scratch / "Data/Levels");
+        fs::create_directories(scratch / "Data/Speech");
         std::atexit(RemoveScratch);
     }
     return scratch;

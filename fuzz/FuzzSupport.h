@@ -10,6 +10,7 @@
 // returns its path.
 std::string WriteFuzzFile(const std::string& name, const uint8_t* data, size_t size);
 
-// Makes the scratch folder, which holds the game's Data/Levels folder, the
+// Makes the scratch folder, which holds the game's Data/Levels and
+// Data/Speech folders, the
 // working directory. Paths given to the fuzzer must then be absolute.
 void EnterFuzzScratch();

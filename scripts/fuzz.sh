@@ -8,7 +8,7 @@
 #
 # -t: time for each target (default 60); -n: stop after this many runs
 # instead. NAME: tga level list font wav levelc-compile levelc-decompile
-# replay-script (default: all).
+# replay-script speech (default: all).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 # Absolute paths: the level target works in a scratch folder of its own.
@@ -26,7 +26,7 @@ done
 shift $((OPTIND - 1))
 targets=("$@")
 if [ ${#targets[@]} -eq 0 ]; then
-  targets=(tga level list font wav levelc-compile levelc-decompile replay-script)
+  targets=(tga level list font wav levelc-compile levelc-decompile replay-script speech)
 fi
 
 mkdir -p "$build/findings"
