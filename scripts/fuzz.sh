@@ -7,22 +7,26 @@
 #   scripts/fuzz.sh [-t SECONDS] [-n RUNS] [NAME...]
 #
 # -t: time for each target (default 60); -n: stop after this many runs
-# instead. NAME: tga level list font wav levelc-compile levelc-decompile
+# instead; with both, whichever comes first. NAME: tga level list font wav levelc-compile levelc-decompile
 # replay-script speech (default: all).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 # Absolute paths: the level target works in a scratch folder of its own.
 root=$(pwd)
 build=$(realpath -m "${FUZZ_BUILD:-build-fuzz}")
-seconds=60
+seconds=
 runs=-1
 while getopts "t:n:" option; do
   case $option in
     t) seconds=$OPTARG ;;
-    n) runs=$OPTARG; seconds=0 ;;
+    n) runs=$OPTARG ;;
     *) exit 2 ;;
   esac
 done
+# libFuzzer reads a time of 0 as no limit.
+if [ -z "$seconds" ]; then
+  if [ "$runs" = -1 ]; then seconds=60; else seconds=0; fi
+fi
 shift $((OPTIND - 1))
 targets=("$@")
 if [ ${#targets[@]} -eq 0 ]; then
