@@ -1,14 +1,23 @@
-# make run     - install what is missing, build, assemble the data and play.
-# make test    - the same set-up, then the whole test suite.
-# make install - build, then install under PREFIX (default /usr/local),
-#                below DESTDIR when given.
-# make package - build, then make the Debian package in the build folder.
+# make run           - install what is missing, build, assemble the data and play.
+# make test          - the same set-up, then the whole test suite.
+# make test-sanitize - the whole suite again, built with AddressSanitizer
+#                      and UndefinedBehaviorSanitizer in build-sanitize/
+#                      (CTEST_ARGS picks tests).
+# make fuzz          - builds the libFuzzer targets with clang in build-fuzz/
+#                      and runs each for FUZZ_SECONDS (make fuzz-build only
+#                      builds them).
+# make install       - build, then install under PREFIX (default /usr/local),
+#                      below DESTDIR when given.
+# make package       - build, then make the Debian package in the build folder.
 BUILD ?= build
+SANITIZE_BUILD ?= build-sanitize
+FUZZ_BUILD ?= build-fuzz
+FUZZ_SECONDS ?= 60
 JOBS ?= 2
 PREFIX ?= /usr/local
 DESTDIR ?=
 
-.PHONY: all setup configure build run test install package clean
+.PHONY: all setup configure build run test test-sanitize fuzz fuzz-build install package clean
 
 all: build
 
@@ -27,6 +36,20 @@ run: build
 test: build
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
 
+test-sanitize: setup
+	@cmake -S . -B $(SANITIZE_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVELKAMIRE_SANITIZE=ON >/dev/null
+	@. scripts/sanitizer-env.sh && cmake --build $(SANITIZE_BUILD) -j $(JOBS)
+	. scripts/sanitizer-env.sh && cd $(SANITIZE_BUILD) && ctest --output-on-failure -j $(JOBS) $(CTEST_ARGS)
+
+fuzz: fuzz-build
+	@FUZZ_BUILD=$(FUZZ_BUILD) bash scripts/fuzz.sh -t $(FUZZ_SECONDS)
+
+fuzz-build:
+	@bash scripts/setup.sh fuzz
+	@cmake -S . -B $(FUZZ_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVELKAMIRE_FUZZ=ON \
+	    -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ >/dev/null
+	@cmake --build $(FUZZ_BUILD) -j $(JOBS) --target velkamire_fuzzers
+
 install: build
 	DESTDIR="$(DESTDIR)" cmake --install $(BUILD) --prefix "$(PREFIX)"
 
@@ -34,4 +57,4 @@ package: build
 	cd $(BUILD) && cpack -G DEB
 
 clean:
-	rm -rf $(BUILD)
+	rm -rf $(BUILD) $(SANITIZE_BUILD) $(FUZZ_BUILD)

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the game needs to build, run and test.
 # Skips what is already installed; uses sudo when not run as root.
+# "setup.sh fuzz" adds clang with libFuzzer, for make fuzz only.
 set -euo pipefail
 
 packages=(
@@ -12,6 +13,9 @@ packages=(
   xvfb xdotool imagemagick x11-utils x11-xkb-utils sox jq
   dpkg-dev file desktop-file-utils lintian man-db
 )
+if [ "${1:-}" = fuzz ]; then
+  packages+=(clang libclang-rt-14-dev llvm)
+fi
 
 missing=()
 for p in "${packages[@]}"; do

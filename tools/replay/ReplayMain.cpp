@@ -1,9 +1,12 @@
 // velkamire-replay: runs the whole game headless from a script of input
-// events, writing a trace of every frame and screenshots on request.
+// events or seeded random input, writing a trace of every frame, screenshots
+// and samples of its memory on request.
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include "MemorySampler.h"
 #include "PngWriter.h"
+#include "RandomInput.h"
 #include "ReplayOptions.h"
 #include "ReplayScript.h"
 #include "record/PlayWatcher.h"
@@ -27,10 +30,13 @@ void SaveScreenshots(const ReplayOptions& options, uint32_t frame)
 
 std::string Absolute(const std::string& path) { return path.empty() ? path : fs::absolute(path).string(); }
 
-bool ReadScript(const std::string& path, ReplayScript& script)
+bool ReadScript(const ReplayOptions& options, ReplayScript& script)
 {
+    const std::string& path = options.scriptFile;
     std::string text;
-    if (!path.empty() && !ReadWholeFile(path == "-" ? "/dev/stdin" : path, text)) {
+    if (options.randomGiven) {
+        text = RandomReplayScript(options.randomSeed, options.frames);
+    } else if (!path.empty() && !ReadWholeFile(path == "-" ? "/dev/stdin" : path, text)) {
         std::fprintf(stderr, "velkamire-replay: cannot read script %s\n", path.c_str());
         return false;
     }
@@ -58,11 +64,12 @@ int main(int argc, char** argv)
     }
     // Paths on the command line are the caller's, not the data directory's.
     options.traceFile = Absolute(options.traceFile);
+    options.rssFile = Absolute(options.rssFile);
     if (options.scriptFile != "-") options.scriptFile = Absolute(options.scriptFile);
     for (auto& shot : options.screenshots) shot.second = Absolute(shot.second);
 
     ReplayScript script;
-    if (!ReadScript(options.scriptFile, script)) return 2;
+    if (!ReadScript(options, script)) return 2;
     std::error_code ec;
     fs::current_path(options.dataDir, ec);
     if (ec) {
@@ -73,6 +80,12 @@ int main(int argc, char** argv)
     TraceWriter trace;
     if (!options.traceFile.empty() && !trace.Open(options.traceFile, options.traceEvery)) {
         std::fprintf(stderr, "velkamire-replay: cannot write %s\n", options.traceFile.c_str());
+        return 2;
+    }
+
+    MemorySampler memory;
+    if (!options.rssFile.empty() && !memory.Open(options.rssFile)) {
+        std::fprintf(stderr, "velkamire-replay: cannot write %s\n", options.rssFile.c_str());
         return 2;
     }
 
@@ -88,7 +101,10 @@ int main(int argc, char** argv)
     int code;
     {
         PlayWatcher watcher(driver, trace.IsOpen() ? &trace : nullptr, nullptr);
-        watcher.afterDraw = [&options](uint32_t frame) { SaveScreenshots(options, frame); };
+        watcher.afterDraw = [&options, &memory](uint32_t frame) {
+            SaveScreenshots(options, frame);
+            memory.FrameDrawn(frame);
+        };
         code = RunProgram(platform, driver);
     }
     if (!trace.Finish(!platform.StoppedByLimit())) {

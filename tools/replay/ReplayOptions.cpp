@@ -3,7 +3,8 @@
 
 const char* const REPLAY_USAGE =
     "usage: velkamire-replay [--data DIR] [--frames N] [--frame-ms MS] [--trace FILE]\n"
-    "                        [--trace-every K] [--screenshot FRAME:FILE.png]... [SCRIPT]\n";
+    "                        [--trace-every K] [--screenshot FRAME:FILE.png]... [SCRIPT]\n"
+    "       velkamire-replay --random SEED --frames N [--rss FILE] [options]\n";
 
 namespace {
 
@@ -49,6 +50,13 @@ bool ParseReplayOptions(int argc, char** argv, ReplayOptions& o, std::string& er
                 return false;
             }
             o.screenshots.emplace(frame, v.substr(colon + 1));
+        } else if (arg == "--random") {
+            uint32_t seed = 0;
+            if (!value(v) || !ParseCount(v, seed, 0)) { error = "--random needs a seed number"; return false; }
+            o.randomSeed = seed;
+            o.randomGiven = true;
+        } else if (arg == "--rss") {
+            if (!value(o.rssFile)) { error = "--rss needs a file"; return false; }
         } else if (!arg.empty() && arg[0] == '-' && arg != "-") {
             error = "unknown option " + arg;
             return false;
@@ -58,6 +66,10 @@ bool ParseReplayOptions(int argc, char** argv, ReplayOptions& o, std::string& er
             error = "only one script may be given";
             return false;
         }
+    }
+    if (o.randomGiven && (!o.framesGiven || !o.scriptFile.empty())) {
+        error = "--random needs --frames and no script";
+        return false;
     }
     return true;
 }
@@ -74,6 +86,8 @@ const char* const REPLAY_HELP =
     "  --trace FILE          write one JSON object per frame (JSON Lines)\n"
     "  --trace-every K       keep every K-th frame of the trace and the last\n"
     "  --screenshot F:FILE   save what frame F drew as a PNG; may repeat\n"
+    "  --random SEED         seeded random input instead of a script (needs --frames)\n"
+    "  --rss FILE            write the resident memory every 100 frames\n"
     "  --help                show this help and exit\n"
     "\n"
     "Script lines: F key VK, F keyup VK, F hold VK N, F char CODE, F type TEXT,\n"

@@ -12,6 +12,9 @@ struct ReplayOptions {
     uint32_t traceEvery = 1;
     std::multimap<uint32_t, std::string> screenshots;  // frame -> PNG path
     std::string scriptFile;
+    bool randomGiven = false;
+    uint64_t randomSeed = 0;  // --random: seeded random input instead of a script
+    std::string rssFile;      // --rss: samples of the resident memory
     bool help = false;
 };
 
