@@ -1,4 +1,5 @@
-# --help, --version and unknown options of the three programs.
+# --help, --version and unknown options of the programs.
 add_test(NAME ProgramsAnswerHelpAndRefuseUnknownOptions
          COMMAND ${CMAKE_CURRENT_LIST_DIR}/usage_test.sh
-                 $<TARGET_FILE:velkamire> $<TARGET_FILE:velkamire-replay> $<TARGET_FILE:velkamire-levelc>)
+                 $<TARGET_FILE:velkamire> $<TARGET_FILE:velkamire-replay> $<TARGET_FILE:velkamire-levelc>
+                 $<TARGET_FILE:velkamire-glprobe>)

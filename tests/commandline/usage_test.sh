@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
-# The three programs answer --help with their usage on standard output and
-# exit code 0, and refuse an unknown option with the usage on standard error
-# and exit code 2. The game also answers --version; none of this opens a
-# window.
-# Usage: usage_test.sh GAME REPLAY LEVELC
+# The game, the replay tool, the level compiler and the benchmark's probe
+# answer --help with their usage on standard output and exit code 0, and
+# refuse an unknown option with the usage on standard error and exit code 2.
+# The game also answers --version; none of this opens a window.
+# Usage: usage_test.sh GAME REPLAY LEVELC GLPROBE
 set -uo pipefail
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
@@ -27,7 +27,8 @@ expect() {  # code, stream with text (out|err), pattern, program, arguments...
 game=$1
 replay=$2
 levelc=$3
-for program in "$game" "$replay" "$levelc"; do
+glprobe=$4
+for program in "$game" "$replay" "$levelc" "$glprobe"; do
     expect 0 out '^usage: ' "$program" --help
     expect 2 err '^usage: ' "$program" --no-such-option
 done

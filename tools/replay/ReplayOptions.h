@@ -13,6 +13,9 @@ struct ReplayOptions {
     std::multimap<uint32_t, std::string> screenshots;  // frame -> PNG path
     std::string scriptFile;
     bool help = false;
+    // Timing mode: CPU time per frame from this frame on (0: off).
+    uint32_t timingFrom = 0;
+    std::string censusFile;
 };
 
 // Parses the command line; false with a message for bad arguments.

@@ -1,0 +1,32 @@
+#pragma once
+#include <cstdint>
+#include <string>
+
+// Times a run frame by frame for the timing mode: start-up up to the first
+// frame finished, then the frames from firstTimed on, so that start-up and
+// the first frames' one-time costs (the rasteriser compiling its shaders,
+// first uploads) stay out of the per-frame figure.
+class FrameTiming {
+public:
+    // Start-up counts from this construction on the wall clock and from
+    // the start of the process on the CPU clock. firstTimed is at least 1.
+    explicit FrameTiming(uint32_t firstTimed);
+
+    // Called once a frame's drawing has been issued. The frame's commands
+    // are finished by the next frame's swap, so from one call to the next
+    // lies exactly one frame's work.
+    void FrameDrawn(uint32_t frame);
+
+    uint32_t TimedFrames() const { return timedFrames; }
+    // One line of key=value pairs: frames, cpu_ms and wall_ms per frame,
+    // startup_cpu_ms, startup_wall_ms.
+    std::string Report() const;
+
+private:
+    uint32_t firstTimed;
+    double wallStart;
+    double startupCpu = 0.0, startupWall = 0.0;
+    double cpuFrom = 0.0, wallFrom = 0.0;
+    double cpuTo = 0.0, wallTo = 0.0;
+    uint32_t timedFrames = 0;
+};
