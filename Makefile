@@ -3,12 +3,15 @@
 # make install - build, then install under PREFIX (default /usr/local),
 #                below DESTDIR when given.
 # make package - build, then make the Debian package in the build folder.
+# make level-pictures [NAMES="lev4 lev5"] - build, then take the reference
+#                pictures of the shipped levels (all, or the ones named) into
+#                assets/levels/pictures/, which the suite compares against.
 BUILD ?= build
 JOBS ?= 2
 PREFIX ?= /usr/local
 DESTDIR ?=
 
-.PHONY: all setup configure build run test install package clean
+.PHONY: all setup configure build run test install package clean level-pictures
 
 all: build
 
@@ -32,6 +35,9 @@ install: build
 
 package: build
 	cd $(BUILD) && cpack -G DEB
+
+level-pictures: build
+	bash scripts/level-pictures.sh $(BUILD) assets/levels/pictures $(NAMES)
 
 clean:
 	rm -rf $(BUILD)
