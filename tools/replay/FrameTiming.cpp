@@ -12,8 +12,9 @@ void FrameTiming::FrameDrawn(uint32_t frame)
         glFinish();
         startupCpu = ProcessCpuMs();
         startupWall = WallMs() - wallStart;
+        FindRasteriserThreads();
     }
-    double cpu = ProcessCpuMs(), wall = WallMs();
+    double cpu = FrameWorkCpuMs(), wall = WallMs();
     if (frame + 1 == firstTimed) {
         cpuFrom = cpu;
         wallFrom = wall;

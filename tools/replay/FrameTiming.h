@@ -3,9 +3,11 @@
 #include <string>
 
 // Times a run frame by frame for the timing mode: start-up up to the first
-// frame finished, then the frames from firstTimed on, so that start-up and
-// the first frames' one-time costs (the rasteriser compiling its shaders,
-// first uploads) stay out of the per-frame figure.
+// frame finished (CPU time of the whole process, and wall time), then the
+// frames from firstTimed on (CPU time of the game thread and the
+// rasteriser), so that start-up and the first frames' one-time costs (the
+// rasteriser compiling its shaders, first uploads) stay out of the
+// per-frame figure.
 class FrameTiming {
 public:
     // Start-up counts from this construction on the wall clock and from
