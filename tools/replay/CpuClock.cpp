@@ -35,9 +35,11 @@ void FindRasteriserThreads()
     }
 }
 
-double FrameWorkCpuMs()
+double ThreadCpuMs() { return Read(CLOCK_THREAD_CPUTIME_ID); }
+
+double RasteriserCpuMs()
 {
-    double total = Read(CLOCK_THREAD_CPUTIME_ID);
+    double total = 0.0;
     for (clockid_t clock : rasterisers) total += Read(clock);
     return total;
 }

@@ -14,13 +14,11 @@ void FrameTiming::FrameDrawn(uint32_t frame)
         startupWall = WallMs() - wallStart;
         FindRasteriserThreads();
     }
-    double cpu = FrameWorkCpuMs(), wall = WallMs();
+    Reading now{ThreadCpuMs(), RasteriserCpuMs(), WallMs()};
     if (frame + 1 == firstTimed) {
-        cpuFrom = cpu;
-        wallFrom = wall;
+        from = now;
     } else if (frame >= firstTimed) {
-        cpuTo = cpu;
-        wallTo = wall;
+        to = now;
         ++timedFrames;
     }
 }
@@ -28,8 +26,11 @@ void FrameTiming::FrameDrawn(uint32_t frame)
 std::string FrameTiming::Report() const
 {
     double n = timedFrames ? double(timedFrames) : 1.0;
-    char line[200];
-    std::snprintf(line, sizeof line, "frames=%u cpu_ms=%.4f wall_ms=%.4f startup_cpu_ms=%.2f startup_wall_ms=%.2f",
-                  timedFrames, (cpuTo - cpuFrom) / n, (wallTo - wallFrom) / n, startupCpu, startupWall);
+    double thread = (to.thread - from.thread) / n, raster = (to.raster - from.raster) / n;
+    char line[240];
+    std::snprintf(line, sizeof line,
+                  "frames=%u cpu_ms=%.4f thread_ms=%.4f raster_ms=%.4f wall_ms=%.4f startup_cpu_ms=%.2f "
+                  "startup_wall_ms=%.2f",
+                  timedFrames, thread + raster, thread, raster, (to.wall - from.wall) / n, startupCpu, startupWall);
     return line;
 }

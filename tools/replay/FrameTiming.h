@@ -20,15 +20,18 @@ public:
     void FrameDrawn(uint32_t frame);
 
     uint32_t TimedFrames() const { return timedFrames; }
-    // One line of key=value pairs: frames, cpu_ms and wall_ms per frame,
-    // startup_cpu_ms, startup_wall_ms.
+    // One line of key=value pairs: frames; per frame cpu_ms, made of
+    // thread_ms (the game thread) and raster_ms (the rasteriser), and
+    // wall_ms; startup_cpu_ms, startup_wall_ms.
     std::string Report() const;
 
 private:
     uint32_t firstTimed;
     double wallStart;
     double startupCpu = 0.0, startupWall = 0.0;
-    double cpuFrom = 0.0, wallFrom = 0.0;
-    double cpuTo = 0.0, wallTo = 0.0;
+    struct Reading {
+        double thread = 0.0, raster = 0.0, wall = 0.0;
+    };
+    Reading from, to;
     uint32_t timedFrames = 0;
 };
