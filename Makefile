@@ -6,12 +6,16 @@
 # make level-pictures [NAMES="lev4 lev5"] - build, then take the reference
 #                pictures of the shipped levels (all, or the ones named) into
 #                assets/levels/pictures/, which the suite compares against.
+# make bench   - build optimised into build-bench/ and run the performance
+#                benchmark (bench/run.sh): frames per level, the bare-GL
+#                limit, the world step, start-up and level loads.
 BUILD ?= build
 JOBS ?= 2
 PREFIX ?= /usr/local
+BENCH_BUILD ?= build-bench
 DESTDIR ?=
 
-.PHONY: all setup configure build run test install package clean level-pictures
+.PHONY: all setup configure build run test install package clean level-pictures bench
 
 all: build
 
@@ -39,5 +43,11 @@ package: build
 level-pictures: build
 	bash scripts/level-pictures.sh $(BUILD) assets/levels/pictures $(NAMES)
 
+# Only what the benchmark runs is built: no tests.
+bench: setup
+	@cmake -S . -B $(BENCH_BUILD) -DCMAKE_BUILD_TYPE=Release >/dev/null
+	@cmake --build $(BENCH_BUILD) -j $(JOBS) --target data velkamire-replay velkamire-glprobe velkamire-levelc velkamire-bench
+	bash bench/run.sh $(BENCH_BUILD)
+
 clean:
-	rm -rf $(BUILD)
+	rm -rf $(BUILD) $(BENCH_BUILD)
