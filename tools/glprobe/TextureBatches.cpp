@@ -13,6 +13,13 @@ std::vector<TextureBatch> BatchByTexture(const CensusFrame& frame)
     return batches;
 }
 
+std::vector<TextureBatch> OneBatchAQuad(const CensusFrame& frame)
+{
+    std::vector<TextureBatch> batches;
+    for (const CensusQuad& q : frame.quads) batches.push_back(TextureBatch{q.texture, {q}});
+    return batches;
+}
+
 void DrawBatches(const std::vector<TextureBatch>& batches, const std::map<uint32_t, GLuint>& glNames)
 {
     for (const TextureBatch& batch : batches) {

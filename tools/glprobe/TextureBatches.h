@@ -13,6 +13,9 @@ struct TextureBatch {
 };
 
 std::vector<TextureBatch> BatchByTexture(const CensusFrame& frame);
+// One batch a quad, in the frame's own order: the quads as the game draws
+// them, one glBegin each, for telling what the batching saves.
+std::vector<TextureBatch> OneBatchAQuad(const CensusFrame& frame);
 
 // Draws the batches with plain GL: per batch one bind and one GL_QUADS
 // block, per quad its colour and four textured corners. A texture id

@@ -22,10 +22,11 @@
 namespace {
 
 const char USAGE[] =
-    "usage: velkamire-glprobe [--data DIR] [--timing FROM] [--picture FRAME:FILE.png] CENSUS\n"
+    "usage: velkamire-glprobe [--data DIR] [--timing FROM] [--picture FRAME:FILE.png] [--in-order] CENSUS\n"
     "Draws the quads of a draw census as batched plain GL. --timing prints the CPU\n"
     "time per frame from frame FROM on (default 1) and the quads a timed frame\n"
-    "draws; --picture saves one frame.\n";
+    "draws; --picture saves one frame; --in-order draws the quads unbatched, one\n"
+    "glBegin each in the census's order.\n";
 
 struct ProbeOptions {
     std::string dataDir = ".";
@@ -33,6 +34,7 @@ struct ProbeOptions {
     long pictureFrame = -1;
     std::string picture;
     std::string census;
+    bool inOrder = false;
     bool help = false;
 };
 
@@ -51,6 +53,8 @@ bool ParseOptions(int argc, char** argv, ProbeOptions& o)
         long number = 0;
         if (arg == "--help" || arg == "-h") {
             o.help = true;
+        } else if (arg == "--in-order") {
+            o.inOrder = true;
         } else if (arg == "--data" && hasValue) {
             o.dataDir = argv[++i];
         } else if (arg == "--timing" && hasValue && ParseNumber(argv[++i], number) && number >= 1) {
@@ -127,7 +131,7 @@ int main(int argc, char** argv)
     std::vector<std::vector<TextureBatch>> batched;
     double timedQuads = 0.0;
     for (const CensusFrame& f : frames) {
-        batched.push_back(BatchByTexture(f));
+        batched.push_back(options.inOrder ? OneBatchAQuad(f) : BatchByTexture(f));
         if (batched.size() > options.timingFrom) timedQuads += double(f.quads.size());
     }
     frames.clear();

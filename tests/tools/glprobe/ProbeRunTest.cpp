@@ -88,8 +88,11 @@ TEST_F(ProbeRun, TheProbeDrawsWhatTheGameDrew)
     // Nothing of this room overlaps in a way that batching by texture
     // could change, so the probe's picture is the game's.
     ASSERT_EQ(Run(REPLAY_TOOL, "--frames 3 --census " + dir.File("c.bin") + " --screenshot 2:" + dir.File("game.png")), 0);
-    ASSERT_EQ(Run(GLPROBE_TOOL, "--picture 2:" + dir.File("probe.png") + " " + dir.File("c.bin")), 0);
-    EXPECT_EQ(DifferingPixels(ReadPng(dir.File("game.png")), ReadPng(dir.File("probe.png"))), 0);
+    // Batched, and unbatched in the game's own order.
+    for (std::string mode : {"", "--in-order "}) {
+        ASSERT_EQ(Run(GLPROBE_TOOL, mode + "--picture 2:" + dir.File("probe.png") + " " + dir.File("c.bin")), 0);
+        EXPECT_EQ(DifferingPixels(ReadPng(dir.File("game.png")), ReadPng(dir.File("probe.png"))), 0) << mode;
+    }
 }
 
 TEST_F(ProbeRun, TimingModesReportTheTimedFramesAndStartUp)
