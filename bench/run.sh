@@ -11,7 +11,8 @@
 #     level loads.
 # Usage: bench/run.sh [BUILD_DIR]   (default build-bench, made by make bench)
 # Environment: BENCH_RUNS (5), BENCH_FROM (first timed frame, 50),
-#              BENCH_FRAMES (most frames of a run, 600).
+#              BENCH_FRAMES (most frames of a run, 600), BENCH_ONLY=step
+#              (only the world step).
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=$(cd "${1:-$root/build-bench}" && pwd)
@@ -19,7 +20,6 @@ runs=${BENCH_RUNS:-5}
 from=${BENCH_FROM:-50}
 most=${BENCH_FRAMES:-600}
 export LP_NUM_THREADS=1 SDL_VIDEODRIVER=offscreen ALSOFT_DRIVERS=null
-# Only the Google Benchmark part, for a quick look at the step: BENCH_ONLY=step.
 only=${BENCH_ONLY:-}
 
 work=$build/bench-work
@@ -30,6 +30,12 @@ cp "$root"/bench/scenes/speech/*.txt "$work/data/Data/Speech/"
 for source in "$root"/bench/scenes/*.lvl; do
     "$build/velkamire-levelc" compile "$source" "$work/data/Data/Levels/$(basename "$source" .lvl).dat"
 done
+
+# Only the Google Benchmark part, for a quick look at the step: BENCH_ONLY=step.
+if [ "$only" = step ]; then
+    exec "$build/velkamire-bench" --data "$work/data" --benchmark_filter=WorldStep \
+        --benchmark_repetitions="$runs" --benchmark_display_aggregates_only=true
+fi
 
 # Cases: name, level file, replay script (or none).
 cases=()
