@@ -11,6 +11,14 @@
 # make install       - build, then install under PREFIX (default /usr/local),
 #                      below DESTDIR when given.
 # make package       - build, then make the Debian package in the build folder.
+# make level-pictures [NAMES="lev4 lev5"] - build, then take the reference
+#                      pictures of the shipped levels (all, or the ones named)
+#                      into assets/levels/pictures/, which the suite compares
+#                      against.
+# make bench         - build optimised into build-bench/ and run the
+#                      performance benchmark (bench/run.sh): frames per level,
+#                      the bare-GL limit, the world step, start-up and level
+#                      loads.
 BUILD ?= build
 SANITIZE_BUILD ?= build-sanitize
 FUZZ_BUILD ?= build-fuzz
@@ -18,9 +26,10 @@ FUZZ_SECONDS ?= 60
 CTEST_ARGS ?= -E LevelPitfalls
 JOBS ?= 2
 PREFIX ?= /usr/local
+BENCH_BUILD ?= build-bench
 DESTDIR ?=
 
-.PHONY: all setup configure build run test test-sanitize fuzz fuzz-build install package clean
+.PHONY: all setup configure build run test test-sanitize fuzz fuzz-build install package clean level-pictures bench
 
 all: build
 
@@ -59,5 +68,14 @@ install: build
 package: build
 	cd $(BUILD) && cpack -G DEB
 
+level-pictures: build
+	bash scripts/level-pictures.sh $(BUILD) assets/levels/pictures $(NAMES)
+
+# Only what the benchmark runs is built: no tests.
+bench: setup
+	@cmake -S . -B $(BENCH_BUILD) -DCMAKE_BUILD_TYPE=Release >/dev/null
+	@cmake --build $(BENCH_BUILD) -j $(JOBS) --target data velkamire-replay velkamire-glprobe velkamire-levelc velkamire-bench
+	bash bench/run.sh $(BENCH_BUILD)
+
 clean:
-	rm -rf $(BUILD) $(SANITIZE_BUILD) $(FUZZ_BUILD)
+	rm -rf $(BUILD) $(SANITIZE_BUILD) $(FUZZ_BUILD) $(BENCH_BUILD)

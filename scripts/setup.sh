@@ -9,7 +9,7 @@ packages=(
   libsdl2-dev libx11-dev libxfixes-dev libgl1-mesa-dev libglu1-mesa-dev libgl1-mesa-dri
   libopenal-dev libalut-dev libogg-dev libvorbis-dev
   libfreetype-dev fonts-dejavu-core libpng-dev zlib1g-dev
-  libgtest-dev
+  libgtest-dev libbenchmark-dev
   xvfb xdotool imagemagick x11-utils x11-xkb-utils sox jq
   dpkg-dev file desktop-file-utils lintian man-db
 )

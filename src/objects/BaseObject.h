@@ -6,6 +6,7 @@
 #include <string>
 #include <utility>
 #include "objects/ObjectType.h"
+#include "objects/ScanEntry.h"
 
 struct KeyState;
 class LevelManager;
@@ -83,7 +84,11 @@ protected:
     int32_t drawLayer;
 
 private:
+    friend class BaseObjectMan;
+    friend class CollisionGrid;
+
     bool tool = false;
     bool frozen = false;
     oList::iterator listPos;
+    ScanEntry scan;
 };

@@ -11,6 +11,7 @@
 
 oList* BaseObjectMan::objects = nullptr;
 int BaseObjectMan::liveHandles = 0;
+bool BaseObjectMan::stepping = false;
 
 namespace {
 
@@ -71,11 +72,23 @@ oList& BaseObjectMan::list()
     return *objects;
 }
 
-oList::iterator BaseObjectMan::link(BaseObject* o) { return list().insert(list().end(), o); }
+// Never freed, like the watchers: objects may leave the world at exit.
+CollisionGrid& BaseObjectMan::grid()
+{
+    static auto* index = new CollisionGrid;
+    return *index;
+}
+
+oList::iterator BaseObjectMan::link(BaseObject* o)
+{
+    grid().Add(o);
+    return list().insert(list().end(), o);
+}
 
 void BaseObjectMan::unlink(oList::iterator position)
 {
     BaseObject* gone = *position;
+    grid().Remove(gone);
     list().erase(position);
     for (DeletionWatcher* w : watchers()) w->objectDeleted(gone);
 }
@@ -95,23 +108,37 @@ void BaseObjectMan::RemoveWatcher(DeletionWatcher* w)
     watchers().erase(std::remove(watchers().begin(), watchers().end(), w), watchers().end());
 }
 
+// Objects move only in their own update and collide (and in the editor,
+// between steps), so each is filed again in the grid after those.
 void BaseObjectMan::updateAll(float dt, const KeyState* keys)
 {
+    grid().Refresh(list());
+    stepping = true;
     WalkBackward(list(), [&](BaseObject* o) {
         if (!o->isDead() && !o->isFrozen()) o->update(dt, keys);
+        grid().Refile(o, false);
         if (!o->isDead() && !o->isStatic() && o->isSolid() && !o->isFrozen())
             collideWithPartners(o);
         return false;
     });
+    stepping = false;
+}
+
+template <typename Visit>
+void BaseObjectMan::walkNear(BaseObject* o, Visit visit)
+{
+    if (!stepping || !grid().WalkNear(list(), o, visit)) WalkBackward(list(), visit);
 }
 
 void BaseObjectMan::collideWithPartners(BaseObject* o)
 {
-    WalkBackward(list(), [o](BaseObject* p) {
+    walkNear(o, [o](BaseObject* p) {
         if (o->isDead()) return true;
         if (p != o && !p->isDead() && p->isSolid() && !p->isFrozen() && Overlap(*o, *p)) {
             o->collide(p);
             p->collide(o);
+            grid().Refile(o, false);
+            grid().Refile(p, false);
         }
         return false;
     });
@@ -120,9 +147,12 @@ void BaseObjectMan::collideWithPartners(BaseObject* o)
 void BaseObjectMan::collideWithAll(BaseObject* o)
 {
     if (o->isDead()) return;
-    WalkBackward(list(), [o](BaseObject* p) {
+    walkNear(o, [o](BaseObject* p) {
         if (o->isDead()) return true;
-        if (p != o && !p->isDead() && Overlap(*o, *p)) o->collide(p);
+        if (p != o && !p->isDead() && Overlap(*o, *p)) {
+            o->collide(p);
+            grid().Refile(o, false);
+        }
         return false;
     });
 }
@@ -134,6 +164,7 @@ void BaseObjectMan::sortForDrawing()
         if (a->getDrawLayer() != b->getDrawLayer()) return a->getDrawLayer() < b->getDrawLayer();
         return a->getType() < b->getType();
     });
+    grid().Renumber(list());
 }
 
 void BaseObjectMan::drawAll()

@@ -5,6 +5,7 @@
 #include <vector>
 #include "objects/BaseObject.h"
 #include "objects/BaseObjectFactory.h"
+#include "objects/CollisionGrid.h"
 
 class LevelManager;
 
@@ -69,11 +70,18 @@ private:
     static oList::iterator link(BaseObject* o);
     static void unlink(oList::iterator position);
     static oList& list();
+    static CollisionGrid& grid();
 
     void collideWithPartners(BaseObject* o);
+    // Walks the objects that may overlap o as WalkBackward walks the
+    // whole list: through the grid during a step, the whole list otherwise.
+    template <typename Visit>
+    void walkNear(BaseObject* o, Visit visit);
     void sortForDrawing();
 
     static oList* objects;
     static int liveHandles;
+    // The grid is up to date only while a step runs.
+    static bool stepping;
     static std::vector<DeletionWatcher*>& watchers();
 };

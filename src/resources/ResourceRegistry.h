@@ -61,6 +61,13 @@ public:
 
     size_t Count() const { return byId.size(); }
 
+    // Visits every registered object in ascending id order.
+    template <class Visit>
+    void ForEach(Visit visit) const
+    {
+        for (const auto& entry : byId) visit(entry.second);
+    }
+
 private:
     std::map<uint32_t, T*> byId;
     std::string nullMessage;

@@ -23,3 +23,12 @@ void TextureManager::LoadAll()
     lastBoundId = NO_TEXTURE;
     textures.LoadAll();
 }
+
+uint32_t TextureManager::IdOfGlName(GLuint name) const
+{
+    uint32_t id = NO_TEXTURE;
+    textures.ForEach([&](const TextureObject* t) {
+        if (name != 0 && t->GetGlName() == name) id = t->GetId();
+    });
+    return id;
+}

@@ -33,6 +33,8 @@ public:
     void Disable() { enabled = false; }
     bool IsEnabled() const { return enabled; }
     size_t Count() const { return textures.Count(); }
+    // The id of the texture uploaded under a GL name; NO_TEXTURE for none.
+    uint32_t IdOfGlName(GLuint name) const;
 
 private:
     ResourceRegistry<TextureObject> textures{"Couldn't register texture!",

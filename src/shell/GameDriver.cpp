@@ -4,6 +4,7 @@
 #include "resources/ResourceManager.h"
 #include "resources/SoundManager.h"
 #include "resources/TextureManager.h"
+#include "shell/GlState.h"
 #include "shell/GlobalKeys.h"
 #include "shell/Platform.h"
 #include "shell/Shell.h"
@@ -57,15 +58,7 @@ bool GameDriver::Initialize(GameWindow& w)
 
 bool GameDriver::InitGL()
 {
-    glClearColor(0.0f, 0.0f, 0.0f, 0.5f);
-    glShadeModel(GL_SMOOTH);
-    glEnable(GL_LINE_SMOOTH);
-    glEnable(GL_TEXTURE_2D);
-    glEnable(GL_BLEND);
-    glHint(GL_LINE_SMOOTH_HINT, GL_NICEST);
-    glHint(GL_PERSPECTIVE_CORRECTION_HINT, GL_NICEST);
-    glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
-    glClear(GL_COLOR_BUFFER_BIT);
+    SetGameGlState();
     TextureManager::Instance()->LoadAll();
     // A player who turned the music off keeps it off across F11.
     if (musicOn) music.Play(true);

@@ -34,6 +34,15 @@ public:
     bool isSolid() const override { return kind.solid; }
     void kill() override { dead = true; }
 
+    // Moves and resizes the probe, as an object moves itself.
+    void place(float newX, float newY, float newWidth, float newHeight)
+    {
+        x = newX;
+        y = newY;
+        width = newWidth;
+        height = newHeight;
+    }
+
     std::function<void()> onUpdate;
     std::function<void(BaseObject*)> onCollide;
     std::function<void()> onDestroy;

@@ -1,9 +1,12 @@
 // velkamire-replay: runs the whole game headless from a script of input
 // events or seeded random input, writing a trace of every frame, screenshots
-// and samples of its memory on request.
+// and samples of its memory on request, or timing its frames.
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <optional>
+#include "DrawCensus.h"
+#include "FrameTiming.h"
 #include "MemorySampler.h"
 #include "PngWriter.h"
 #include "RandomInput.h"
@@ -53,6 +56,7 @@ bool ReadScript(const ReplayOptions& options, ReplayScript& script)
 int main(int argc, char** argv)
 {
     ReplayOptions options;
+    std::optional<FrameTiming> timing;
     std::string error;
     if (!ParseReplayOptions(argc, argv, options, error)) {
         std::fprintf(stderr, "velkamire-replay: %s\n%s", error.c_str(), REPLAY_USAGE);
@@ -62,9 +66,11 @@ int main(int argc, char** argv)
         std::printf("%s%s", REPLAY_USAGE, REPLAY_HELP);
         return 0;
     }
+    if (options.timingFrom) timing.emplace(options.timingFrom);
     // Paths on the command line are the caller's, not the data directory's.
     options.traceFile = Absolute(options.traceFile);
     options.rssFile = Absolute(options.rssFile);
+    options.censusFile = Absolute(options.censusFile);
     if (options.scriptFile != "-") options.scriptFile = Absolute(options.scriptFile);
     for (auto& shot : options.screenshots) shot.second = Absolute(shot.second);
 
@@ -88,6 +94,11 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "velkamire-replay: cannot write %s\n", options.rssFile.c_str());
         return 2;
     }
+    DrawCensus census;
+    if (!options.censusFile.empty() && !census.Open(options.censusFile)) {
+        std::fprintf(stderr, "velkamire-replay: cannot write %s\n", options.censusFile.c_str());
+        return 2;
+    }
 
     // Replays need no sound card; a capture can still name a backend.
     setenv("ALSOFT_DRIVERS", "null", 0);
@@ -101,11 +112,24 @@ int main(int argc, char** argv)
     int code;
     {
         PlayWatcher watcher(driver, trace.IsOpen() ? &trace : nullptr, nullptr);
-        watcher.afterDraw = [&options, &memory](uint32_t frame) {
+        watcher.afterDraw = [&](uint32_t frame) {
             SaveScreenshots(options, frame);
             memory.FrameDrawn(frame);
+            if (!options.censusFile.empty()) census.FrameDrawn(frame);
+            if (timing) timing->FrameDrawn(frame);
         };
         code = RunProgram(platform, driver);
+    }
+    if (!census.Finish()) {
+        std::fprintf(stderr, "velkamire-replay: could not write %s\n", options.censusFile.c_str());
+        return 1;
+    }
+    if (timing) {
+        if (timing->TimedFrames() == 0) {
+            std::fprintf(stderr, "velkamire-replay: no frame from %u on was run\n", options.timingFrom);
+            return 1;
+        }
+        std::printf("%s\n", timing->Report().c_str());
     }
     if (!trace.Finish(!platform.StoppedByLimit())) {
         std::fprintf(stderr, "velkamire-replay: could not write %s\n", options.traceFile.c_str());

@@ -3,7 +3,8 @@
 
 const char* const REPLAY_USAGE =
     "usage: velkamire-replay [--data DIR] [--frames N] [--frame-ms MS] [--trace FILE]\n"
-    "                        [--trace-every K] [--screenshot FRAME:FILE.png]... [SCRIPT]\n"
+    "                        [--trace-every K] [--screenshot FRAME:FILE.png]...\n"
+    "                        [--timing FROM | --census FILE] [SCRIPT]\n"
     "       velkamire-replay --random SEED --frames N [--rss FILE] [options]\n";
 
 namespace {
@@ -14,6 +15,18 @@ bool ParseCount(const std::string& text, uint32_t& value, uint32_t minimum)
         return false;
     value = static_cast<uint32_t>(std::strtoul(text.c_str(), nullptr, 10));
     return value >= minimum;
+}
+
+// A timed run does nothing but play: tracing, screenshots and the census
+// would be timed with it.
+bool CheckTimingAlone(const ReplayOptions& o, std::string& error)
+{
+    if (o.timingFrom == 0) return true;
+    if (!o.traceFile.empty() || !o.screenshots.empty() || !o.censusFile.empty()) {
+        error = "--timing runs without --trace, --screenshot or --census";
+        return false;
+    }
+    return true;
 }
 
 } // namespace
@@ -57,6 +70,10 @@ bool ParseReplayOptions(int argc, char** argv, ReplayOptions& o, std::string& er
             o.randomGiven = true;
         } else if (arg == "--rss") {
             if (!value(o.rssFile)) { error = "--rss needs a file"; return false; }
+        } else if (arg == "--timing") {
+            if (!value(v) || !ParseCount(v, o.timingFrom, 1)) { error = "--timing needs a frame of at least 1"; return false; }
+        } else if (arg == "--census") {
+            if (!value(o.censusFile)) { error = "--census needs a file"; return false; }
         } else if (!arg.empty() && arg[0] == '-' && arg != "-") {
             error = "unknown option " + arg;
             return false;
@@ -71,7 +88,7 @@ bool ParseReplayOptions(int argc, char** argv, ReplayOptions& o, std::string& er
         error = "--random needs --frames and no script";
         return false;
     }
-    return true;
+    return CheckTimingAlone(o, error);
 }
 
 const char* const REPLAY_HELP =
@@ -88,6 +105,9 @@ const char* const REPLAY_HELP =
     "  --screenshot F:FILE   save what frame F drew as a PNG; may repeat\n"
     "  --random SEED         seeded random input instead of a script (needs --frames)\n"
     "  --rss FILE            write the resident memory every 100 frames\n"
+    "  --timing FROM         timing mode: print the CPU time per frame of the frames\n"
+    "                        from FROM on, and the start-up time (no trace, no screenshots)\n"
+    "  --census FILE         write every quad each frame drew, for velkamire-glprobe\n"
     "  --help                show this help and exit\n"
     "\n"
     "Script lines: F key VK, F keyup VK, F hold VK N, F char CODE, F type TEXT,\n"

@@ -16,6 +16,9 @@ struct ReplayOptions {
     uint64_t randomSeed = 0;  // --random: seeded random input instead of a script
     std::string rssFile;      // --rss: samples of the resident memory
     bool help = false;
+    // Timing mode: CPU time per frame from this frame on (0: off).
+    uint32_t timingFrom = 0;
+    std::string censusFile;
 };
 
 // Parses the command line; false with a message for bad arguments.

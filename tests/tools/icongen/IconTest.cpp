@@ -1,11 +1,11 @@
 #include <gtest/gtest.h>
-#include <png.h>
 #include <filesystem>
 #include <sstream>
 #include "IconPicture.h"
 #include "IconScale.h"
 #include "IconSet.h"
 #include "SvgImage.h"
+#include "support/PngPixels.h"
 #include "support/TempDir.h"
 
 namespace {
@@ -25,26 +25,6 @@ Image Quarters()
     image.At(0, 1) = CLEAR;
     image.At(1, 1) = BLUE;
     return image;
-}
-
-struct DecodedPng {
-    bool ok = false;
-    int width = 0, height = 0;
-    std::vector<unsigned char> rgba;
-};
-
-DecodedPng ReadPng(const std::string& path)
-{
-    DecodedPng out;
-    png_image image{};
-    image.version = PNG_IMAGE_VERSION;
-    if (!png_image_begin_read_from_file(&image, path.c_str())) return out;
-    image.format = PNG_FORMAT_RGBA;
-    out.rgba.resize(PNG_IMAGE_SIZE(image));
-    out.ok = png_image_finish_read(&image, nullptr, out.rgba.data(), 0, nullptr) != 0;
-    out.width = static_cast<int>(image.width);
-    out.height = static_cast<int>(image.height);
-    return out;
 }
 
 TEST(IconScale, WholeEnlargementsKeepHardEdges)

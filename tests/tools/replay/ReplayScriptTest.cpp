@@ -135,4 +135,25 @@ TEST(ReplayOptions, ParsesEveryOptionAndRejectsBadOnes)
     }
 }
 
+TEST(ReplayOptions, TimingTakesAFirstFrameAndTheCensusAFile)
+{
+    const char* timed[] = {"replay", "--timing", "50", "--frames", "600", "s.txt"};
+    ReplayOptions o;
+    std::string error;
+    ASSERT_TRUE(ParseReplayOptions(6, const_cast<char**>(timed), o, error)) << error;
+    EXPECT_EQ(o.timingFrom, 50u);
+    EXPECT_TRUE(o.censusFile.empty());
+
+    const char* census[] = {"replay", "--census", "c.bin", "--screenshot", "3:a.png"};
+    ReplayOptions c;
+    ASSERT_TRUE(ParseReplayOptions(5, const_cast<char**>(census), c, error)) << error;
+    EXPECT_EQ(c.censusFile, "c.bin");
+    EXPECT_EQ(c.timingFrom, 0u);
+
+    const char* both[] = {"replay", "--timing", "5", "--census", "c.bin"};
+    ReplayOptions b;
+    EXPECT_FALSE(ParseReplayOptions(5, const_cast<char**>(both), b, error));
+    EXPECT_NE(error.find("--timing runs without"), std::string::npos) << error;
+}
+
 }  // namespace
