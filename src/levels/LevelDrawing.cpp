@@ -2,6 +2,7 @@
 #include "levels/LevelManager.h"
 #include "objects/BaseObject.h"
 #include "objects/Player.h"
+#include "resources/GlCalls.h"
 #include "resources/QuadDrawing.h"
 #include "text/TextStream.h"
 
@@ -42,7 +43,7 @@ void LevelManager::DrawPlay()
 
 void LevelManager::DrawHud()
 {
-    glColor4f(1, 1, 1, 1);
+    Gl().color4f(1, 1, 1, 1);
     hudBase.Bind();
     DrawQuad(144, 472, 64, 64);
     hudLeftBadge.Bind();
@@ -63,7 +64,7 @@ void LevelManager::DrawCredits()
 {
     creditsBackground.Bind();
     DrawQuad(400, 300, 800, 600);
-    glColor3f(0, 0, 0);
+    Gl().color3f(0, 0, 0);
     DrawTiledQuad(400, 300, 400, 300, 16);
     *textStream << stext::Align(1, 1) << stext::Pos(400, 300) << stext::Color(RED) << "CREDITS\n"
                 << "All programming music, sound effects, and artwork\n"

@@ -1,5 +1,6 @@
 #include "shell/GameDriver.h"
 #include <GL/gl.h>
+#include "resources/GlCalls.h"
 #include "resources/QuadDrawing.h"
 #include "resources/ResourceManager.h"
 #include "resources/SoundManager.h"
@@ -126,7 +127,7 @@ void GameDriver::HandleGlobalKeys()
 
 void GameDriver::Draw()
 {
-    glColor3f(1.0f, 1.0f, 1.0f);
+    Gl().color3f(1.0f, 1.0f, 1.0f);
     background.Bind();
     DrawQuad(400, 300, 800, 600);
     levelManager.Draw();
