@@ -5,7 +5,9 @@
 #     (played by its solution) and on the stress scenes of bench/scenes/,
 #     CPU time per frame with Mesa's rasteriser on one thread;
 #   - the bare-GL probe on a draw census of the same frames, and the ratio
-#     probe / game (1.0: the game costs what its quads cost as bare GL);
+#     probe / game (1.0: the game costs what its quads cost as bare GL),
+#     taken run by run from a game run and the probe run straight after it,
+#     so that a slow spell of the machine weighs on both sides of a ratio;
 #   - start-up to the first drawn frame;
 #   - Google Benchmark: one world step against the number of objects, and
 #     level loads.
@@ -79,6 +81,8 @@ echo "Frames timed from frame $from; $runs runs of each; CPU ms per frame, media
 echo
 echo "Each CPU figure is the game's (or the probe's) own thread plus Mesa's rasteriser"
 echo "thread; the medians of the two parts are given as thread + rasteriser."
+echo "Probe / game is the median (lowest-highest) of the ratios of each game run"
+echo "and the probe run that followed it."
 echo
 echo "| Scene | Frames timed | Quads a frame | Game ms/frame | Game: thread + rasteriser | Probe ms/frame | Probe: thread + rasteriser | Probe / game |"
 echo "|---|---|---|---|---|---|---|---|"
@@ -92,7 +96,7 @@ for entry in "${cases[@]}"; do
     printf '%s' "$level" > "$work/data/Data/Levels/save.dat"
     replay --census "$work/census.bin" "${args[@]}" 2> "$work/census.log"
     game=() game_thread=() game_raster=()
-    probe=() probe_thread=() probe_raster=()
+    probe=() probe_thread=() probe_raster=() ratios=()
     for ((i = 0; i < runs; ++i)); do
         line=$(replay --timing "$from" "${args[@]}" 2> "$work/timing.log")
         game+=("$(field cpu_ms "$line")")
@@ -104,12 +108,13 @@ for entry in "${cases[@]}"; do
         probe+=("$(field cpu_ms "$line")")
         probe_thread+=("$(field thread_ms "$line")")
         probe_raster+=("$(field raster_ms "$line")")
+        ratios+=("$(awk -v p="${probe[-1]}" -v g="${game[-1]}" 'BEGIN { printf "%.4f", p / g }')")
         quads=$(field quads "$line")
         timed=$(field frames "$line")
     done
     game_summary=$(printf '%s\n' "${game[@]}" | summary)
     probe_summary=$(printf '%s\n' "${probe[@]}" | summary)
-    ratio=$(awk -v p="${probe_summary%% *}" -v g="${game_summary%% *}" 'BEGIN { printf "%.3f", p / g }')
+    ratio=$(printf '%s\n' "${ratios[@]}" | summary)
     echo "| $name | $timed | $quads | $game_summary | $(parts game_thread game_raster) |" \
          "$probe_summary | $(parts probe_thread probe_raster) | $ratio |"
     rm -f "$work/census.bin"
