@@ -14,7 +14,8 @@
 # Usage: bench/run.sh [BUILD_DIR]   (default build-bench, made by make bench)
 # Environment: BENCH_RUNS (5), BENCH_FROM (first timed frame, 50),
 #              BENCH_FRAMES (most frames of a run, 600), BENCH_ONLY=step
-#              (only the world step).
+#              (only the world step) or BENCH_ONLY="lev3 fire" (only the
+#              frames of the scenes named).
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=$(cd "${1:-$root/build-bench}" && pwd)
@@ -51,6 +52,14 @@ for source in "$root"/bench/scenes/*.lvl; do
     name=$(basename "$source" .lvl)
     cases+=("$name $name.dat $root/bench/scenes/$name.txt")
 done
+if [ -n "$only" ]; then
+    chosen=()
+    for entry in "${cases[@]}"; do
+        for name in $only; do [ "${entry%% *}" = "$name" ] && chosen+=("$entry"); done
+    done
+    [ ${#chosen[@]} -gt 0 ] || { echo "bench/run.sh: no scene named $only" >&2; exit 2; }
+    cases=("${chosen[@]}")
+fi
 
 # Frames a run plays: the script's length, at most $most.
 frames_of() {
@@ -125,6 +134,7 @@ echo "one-second pause at start is virtual there): CPU $(printf '%s\n' "${startu
      "wall $(printf '%s\n' "${startups_wall[@]}" | summary) ms."
 echo
 
+[ -z "$only" ] || exit 0
 levels=()
 for entry in "${cases[@]}"; do
     read -r name level script <<< "$entry"
