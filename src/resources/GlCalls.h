@@ -15,6 +15,8 @@ struct GlCalls {
 };
 
 // The table in use; it calls OpenGL until a test replaces its entries.
+// Colours go through it, never straight to glColor: the real table gives
+// the last colour again inside each glBegin.
 GlCalls& Gl();
 // The table that calls OpenGL.
 const GlCalls& RealGl();
