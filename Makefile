@@ -6,7 +6,8 @@
 #                      to keep CI short, the pitfall replays and all but
 #                      three solution replays, which play the same game
 #                      code over and over, and the install and kill tests,
-#                      whose subject is not memory).
+#                      whose subject is not memory). Its soak plays
+#                      SANITIZE_SOAK_SECONDS of game time on each level.
 # make fuzz          - builds the libFuzzer targets with clang in build-fuzz/
 #                      and runs each for FUZZ_SECONDS (make fuzz-build only
 #                      builds them).
@@ -25,6 +26,7 @@ BUILD ?= build
 SANITIZE_BUILD ?= build-sanitize
 FUZZ_BUILD ?= build-fuzz
 FUZZ_SECONDS ?= 60
+SANITIZE_SOAK_SECONDS ?= 180
 CTEST_ARGS ?= -E 'LevelPitfalls|LevelSolutions[.]SolvesTheLevel/([1-9]|1[1-3])$$|KillDuringSave|InstalledGameKeepsThePlayersFilesApart'
 JOBS ?= 2
 PREFIX ?= /usr/local
@@ -51,7 +53,8 @@ test: build
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
 
 test-sanitize: setup
-	@cmake -S . -B $(SANITIZE_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVELKAMIRE_SANITIZE=ON >/dev/null
+	@cmake -S . -B $(SANITIZE_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVELKAMIRE_SANITIZE=ON \
+	    -DVELKAMIRE_SOAK_SECONDS=$(SANITIZE_SOAK_SECONDS) >/dev/null
 	@. scripts/sanitizer-env.sh && cmake --build $(SANITIZE_BUILD) -j $(JOBS)
 	. scripts/sanitizer-env.sh && cd $(SANITIZE_BUILD) && ctest --output-on-failure -j $(JOBS) $(CTEST_ARGS)
 
