@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Runs the fuzz targets built by make fuzz, one at a time and niced, each
+# Runs the fuzz targets built by make fuzz, one at a time at low priority, each
 # from its committed seeds (fuzz/corpus/NAME) into a working corpus of its
 # own (build-fuzz/corpus/NAME). Inputs that crash or trip a sanitizer are
 # kept as build-fuzz/findings/NAME-*, and the script fails.
@@ -33,6 +33,20 @@ if [ ${#targets[@]} -eq 0 ]; then
   targets=(tga level list font wav levelc-compile levelc-decompile replay-script speech)
 fi
 
+# Runs a command at low priority. Where the kernel groups processes by
+# session (autogroup), nice only ranks a process against its own session,
+# so the command gets a session of its own, niced as a whole. Being out of
+# the terminal's process group, it is stopped here on Ctrl-C.
+low_priority() {
+  setsid bash -c 'echo 19 >/proc/self/autogroup 2>/dev/null; exec nice -n 10 "$@"' low "$@" &
+  local child=$!
+  trap 'kill -TERM -- -'"$child"' 2>/dev/null; wait '"$child"' || true; exit 130' INT TERM
+  wait "$child"
+  local status=$?
+  trap - INT TERM
+  return $status
+}
+
 mkdir -p "$build/findings"
 for name in "${targets[@]}"; do
   work="$build/corpus/$name"
@@ -45,7 +59,7 @@ for name in "${targets[@]}"; do
   if [ -f "fuzz/dict/$name.dict" ]; then options+=(-dict="$root/fuzz/dict/$name.dict"); fi
   echo "== fuzz-$name"
   start=$(date +%s)
-  nice -n 10 "$build/fuzz/fuzz-$name" "${options[@]}" "$work" "$root/fuzz/corpus/$name" 2>"$build/fuzz-$name.log" ||
+  low_priority "$build/fuzz/fuzz-$name" "${options[@]}" "$work" "$root/fuzz/corpus/$name" 2>"$build/fuzz-$name.log" ||
     { tail -n 60 "$build/fuzz-$name.log"; echo "fuzz-$name: finding kept in $build/findings/"; exit 1; }
   echo "   $(grep -E '^stat::number_of_executed_units' "$build/fuzz-$name.log" | awk '{print $2}') runs in" \
        "$(( $(date +%s) - start )) s, corpus $(ls "$work" | wc -l) files"
