@@ -1,4 +1,5 @@
 #include "MemorySampler.h"
+#include <malloc.h>
 #include <unistd.h>
 
 bool MemorySampler::Open(const std::string& path)
@@ -9,7 +10,8 @@ bool MemorySampler::Open(const std::string& path)
 
 void MemorySampler::FrameDrawn(uint32_t frame)
 {
-    if (out.is_open() && frame % EVERY == 0) out << frame << " " << ResidentKilobytes() << "\n" << std::flush;
+    if (!out.is_open() || frame % EVERY != 0) return;
+    out << frame << " " << ResidentKilobytes() << " " << HeapKilobytes() << "\n" << std::flush;
 }
 
 uint64_t ResidentKilobytes()
@@ -19,4 +21,10 @@ uint64_t ResidentKilobytes()
     uint64_t size = 0, resident = 0;
     if (!(statm >> size >> resident)) return 0;
     return resident * static_cast<uint64_t>(::sysconf(_SC_PAGESIZE)) / 1024;
+}
+
+uint64_t HeapKilobytes()
+{
+    struct mallinfo2 info = ::mallinfo2();
+    return (info.uordblks + info.hblkhd) / 1024;
 }
