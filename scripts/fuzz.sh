@@ -4,10 +4,12 @@
 # own (build-fuzz/corpus/NAME). Inputs that crash or trip a sanitizer are
 # kept as build-fuzz/findings/NAME-*, and the script fails.
 #
-#   scripts/fuzz.sh [-t SECONDS] [-n RUNS] [NAME...]
+#   scripts/fuzz.sh [-t SECONDS] [-n RUNS] [-j JOBS] [NAME...]
 #
 # -t: time for each target (default 60); -n: stop after this many runs
-# instead; with both, whichever comes first. NAME: tga level list font wav levelc-compile levelc-decompile
+# instead; with both, whichever comes first. -j: run each target as this
+# many processes on one corpus (each picks up what the others add), the
+# runs shared out between them. NAME: tga level list font wav levelc-compile levelc-decompile
 # replay-script speech (default: all).
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -16,10 +18,12 @@ root=$(pwd)
 build=$(realpath -m "${FUZZ_BUILD:-build-fuzz}")
 seconds=
 runs=-1
-while getopts "t:n:" option; do
+jobs=1
+while getopts "t:n:j:" option; do
   case $option in
     t) seconds=$OPTARG ;;
     n) runs=$OPTARG ;;
+    j) jobs=$OPTARG ;;
     *) exit 2 ;;
   esac
 done
@@ -33,25 +37,36 @@ if [ ${#targets[@]} -eq 0 ]; then
   targets=(tga level list font wav levelc-compile levelc-decompile replay-script speech)
 fi
 
-# Runs a command at low priority. Where the kernel groups processes by
-# session (autogroup), nice only ranks a process against its own session,
-# so the command gets a session of its own, niced as a whole. Being out of
-# the terminal's process group, it is stopped here on Ctrl-C.
-low_priority() {
+# Starts a command at low priority in the background. Where the kernel
+# groups processes by session (autogroup), nice only ranks a process against
+# its own session, so the command gets a session of its own, niced as a
+# whole. Being out of the terminal's process group, it is stopped here on
+# Ctrl-C.
+children=()
+start_low_priority() {
   setsid bash -c 'echo 19 >/proc/self/autogroup 2>/dev/null; exec nice -n 10 "$@"' low "$@" &
-  local child=$!
-  trap 'kill -TERM -- -'"$child"' 2>/dev/null; wait '"$child"' || true; exit 130' INT TERM
-  wait "$child"
-  local status=$?
-  trap - INT TERM
-  return $status
+  children+=($!)
+}
+stop_children() {
+  for child in "${children[@]}"; do kill -TERM -- "-$child" 2>/dev/null || true; done
+  wait || true
+  exit 130
+}
+trap stop_children INT TERM
+
+# Sums one figure of libFuzzer's final statistics over the logs given.
+stat_sum() {
+  local name=$1; shift
+  cat "$@" | awk -v name="stat::$name:" '$1 == name {sum += $2} END {print sum + 0}'
 }
 
 mkdir -p "$build/findings"
 for name in "${targets[@]}"; do
   work="$build/corpus/$name"
   mkdir -p "$work"
-  options=(-max_total_time="$seconds" -runs="$runs" -print_final_stats=1
+  job_runs=$runs
+  if [ "$runs" != -1 ]; then job_runs=$(( (runs + jobs - 1) / jobs )); fi
+  options=(-max_total_time="$seconds" -runs="$job_runs" -print_final_stats=1
            -artifact_prefix="$build/findings/$name-")
   # Each object of a level meets every other at each step: long levels
   # only slow the search down.
@@ -59,8 +74,21 @@ for name in "${targets[@]}"; do
   if [ -f "fuzz/dict/$name.dict" ]; then options+=(-dict="$root/fuzz/dict/$name.dict"); fi
   echo "== fuzz-$name"
   start=$(date +%s)
-  low_priority "$build/fuzz/fuzz-$name" "${options[@]}" "$work" "$root/fuzz/corpus/$name" 2>"$build/fuzz-$name.log" ||
-    { tail -n 60 "$build/fuzz-$name.log"; echo "fuzz-$name: finding kept in $build/findings/"; exit 1; }
-  echo "   $(grep -E '^stat::number_of_executed_units' "$build/fuzz-$name.log" | awk '{print $2}') runs in" \
+  logs=()
+  children=()
+  for job in $(seq 1 "$jobs"); do
+    log="$build/fuzz-$name.log"
+    if [ "$jobs" -gt 1 ]; then log="$build/fuzz-$name.$job.log"; fi
+    logs+=("$log")
+    start_low_priority "$build/fuzz/fuzz-$name" "${options[@]}" "$work" "$root/fuzz/corpus/$name" 2>"$log"
+  done
+  failed=
+  for child in "${children[@]}"; do wait "$child" || failed=1; done
+  if [ -n "$failed" ]; then
+    for log in "${logs[@]}"; do tail -n 60 "$log"; done
+    echo "fuzz-$name: finding kept in $build/findings/"
+    exit 1
+  fi
+  echo "   $(stat_sum number_of_executed_units "${logs[@]}") runs in" \
        "$(( $(date +%s) - start )) s, corpus $(ls "$work" | wc -l) files"
 done
