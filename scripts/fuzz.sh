@@ -82,9 +82,12 @@ for name in "${targets[@]}"; do
     logs+=("$log")
     start_low_priority "$build/fuzz/fuzz-$name" "${options[@]}" "$work" "$root/fuzz/corpus/$name" 2>"$log"
   done
+  # The first process to fail ends the others: its finding is what counts.
   failed=
-  for child in "${children[@]}"; do wait "$child" || failed=1; done
+  for _ in "${children[@]}"; do wait -n || { failed=1; break; }; done
   if [ -n "$failed" ]; then
+    for child in "${children[@]}"; do kill -TERM -- "-$child" 2>/dev/null || true; done
+    wait || true
     for log in "${logs[@]}"; do tail -n 60 "$log"; done
     echo "fuzz-$name: finding kept in $build/findings/"
     exit 1
