@@ -60,6 +60,11 @@ stat_sum() {
   cat "$@" | awk -v name="stat::$name:" '$1 == name {sum += $2} END {print sum + 0}'
 }
 
+# How many inputs a target has had kept as findings.
+findings() {
+  find "$build/findings" -maxdepth 1 -name "$1-*" | wc -l
+}
+
 mkdir -p "$build/findings"
 for name in "${targets[@]}"; do
   work="$build/corpus/$name"
@@ -74,6 +79,7 @@ for name in "${targets[@]}"; do
   if [ -f "fuzz/dict/$name.dict" ]; then options+=(-dict="$root/fuzz/dict/$name.dict"); fi
   echo "== fuzz-$name"
   start=$(date +%s)
+  found_before=$(findings "$name")
   logs=()
   children=()
   for job in $(seq 1 "$jobs"); do
@@ -89,7 +95,12 @@ for name in "${targets[@]}"; do
     for child in "${children[@]}"; do kill -TERM -- "-$child" 2>/dev/null || true; done
     wait || true
     for log in "${logs[@]}"; do tail -n 60 "$log"; done
-    echo "fuzz-$name: finding kept in $build/findings/"
+    # A fuzzer killed from outside fails without having found anything.
+    if [ "$(findings "$name")" -gt "$found_before" ]; then
+      echo "fuzz-$name: finding kept in $build/findings/"
+    else
+      echo "fuzz-$name: stopped without a finding, see ${logs[*]}"
+    fi
     exit 1
   fi
   echo "   $(stat_sum number_of_executed_units "${logs[@]}") runs in" \
